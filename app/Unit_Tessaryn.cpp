@@ -1,0 +1,162 @@
+#include "app/Unit_Tessaryn.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include "app/MainLayout.h"
+#include "localization/Unit_Language.h"
+#include "media/FuncUnit.h"
+
+TForm_Tessaryn* Form_Tessaryn = nullptr;
+
+namespace {
+
+constexpr TColor MenuPanelColor = 0x655640;
+constexpr TColor MenuTopColor = 0xB7BDC8;
+constexpr TColor MenuBottomColor = 0x555E6C;
+constexpr TColor TitleLightColor = 0xB7BDC8;
+constexpr TColor TitleDarkColor = 0x2E303B;
+constexpr TColor BandTopColor = 0x0D0F0F;
+constexpr TColor BandBottomColor = 0x2557B1;
+
+const QString Title = QStringLiteral("Tessaryn Puzzle");
+
+}  // namespace
+
+TForm_Tessaryn::TForm_Tessaryn(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+  Form_Tessaryn = this;
+  setWindowTitle(Title);
+  // The panels and their pictures cover the whole window: it never erases its background.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setFont(ProgramFont(QStringLiteral("Tahoma"), 8));
+  resize(841, 600);
+
+  Panel_Menu.SetClientAligned(&Image_Menu);
+  Panel_Back.SetClientAligned(&Image_Back);
+  Image_Menu.lower();  // pictures stay behind the buttons
+  Panel_Menu.OnResize = [this] { Panel_MenuResize(); };
+  Panel_Back.OnResize = [this] { Panel_BackResize(); };
+
+  ImageList_Menu[0] = LoadLayoutPicture(QStringLiteral("menu_play"));
+  ImageList_Menu[1] = LoadLayoutPicture(QStringLiteral("menu_abort"));
+  SetUpMenuButton(Button_Play, 10, 5, 30, 30, QImage());
+  SetUpMenuButton(Button_Info, 733, 8, 26, 24, LoadLayoutPicture(QStringLiteral("menu_info")));
+  SetUpMenuButton(Button_Help, 709, 8, 26, 24, LoadLayoutPicture(QStringLiteral("menu_help")));
+  SetUpMenuButton(Button_Setup, 782, 8, 26, 24, LoadLayoutPicture(QStringLiteral("menu_setup")));
+  SetUpMenuButton(Button_Close, 806, 8, 26, 24, LoadLayoutPicture(QStringLiteral("menu_exit")));
+  SetUpMenuButton(Button_Highscore, 757, 8, 26, 24,
+                  LoadLayoutPicture(QStringLiteral("menu_highscore")));
+  SetUpMenuButton(Button_Time, 635, 8, 68, 24, QImage());
+  const QFont regular = ProgramFont(QStringLiteral("Arial"), 10);
+  Button_Play.SetFont(regular);
+  Button_Time.SetFont(regular);
+  Button_Time.SetCaption(QStringLiteral("00:00:00"));
+  Button_Time.SetDowned(true);
+  Button_Close.OnClick = [this] { Button_CloseClick(); };
+
+  TimerCounter.setInterval(1000);
+
+  FormCreate();
+}
+
+void TForm_Tessaryn::SetUpMenuButton(TTrovGameButton& button, int left, int top, int width,
+                                     int height, const QImage& glyph) {
+  button.setGeometry(left, top, width, height);
+  ApplyProgramButtonColors(button.ButtonColors);
+  button.Borders.Top = true;
+  button.Borders.Bottom = true;
+  if (!glyph.isNull()) button.SetPicIdle(glyph);
+}
+
+void TForm_Tessaryn::FormCreate() {
+  // Exactly the screen, from its top-left corner; not maximised, not on top.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+  ApplyLanguage(LangGerman);
+  ApplyHints();
+  SetPlaying(false);
+}
+
+void TForm_Tessaryn::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const int w = event->size().width(), h = event->size().height();
+  Panel_Menu.setGeometry(0, 0, w, MenuBarHeight);
+  Panel_Back.setGeometry(0, MenuBarHeight, w, std::max(0, h - MenuBarHeight));
+}
+
+void TForm_Tessaryn::paintEvent(QPaintEvent*) {}
+
+void TForm_Tessaryn::DrawMenuBar() {
+  QImage picture(Image_Menu.size(), QImage::Format_RGB32);
+  picture.fill(ColorOf(MenuPanelColor));
+  QPainter painter(&picture);
+  FillVerticalGradient(painter, picture.rect(), MenuTopColor, MenuBottomColor);
+  const QFont font = ProgramFont(QStringLiteral("Arial"), 24, true);
+  painter.setFont(font);
+  const QFontMetrics metrics(font);
+  const QPoint at =
+      TitlePosition(Panel_Menu.size(), metrics.horizontalAdvance(Title), metrics.height());
+  painter.setPen(ColorOf(TitleLightColor));
+  TextOutTopLeft(painter, at.x() + 1, at.y() + 1, Title);
+  painter.setPen(ColorOf(TitleDarkColor));
+  TextOutTopLeft(painter, at.x(), at.y(), Title);
+  painter.end();
+  Image_Menu.Picture = picture;
+  Image_Menu.update();
+}
+
+void TForm_Tessaryn::DrawBackground() {
+  const int w = Image_Back.width(), h = Image_Back.height();
+  QImage picture(w, h, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  FillVerticalGradient(painter, QRect(0, 0, w, BandHeight(h)), BandTopColor, BandBottomColor);
+  QImage stones;
+  LoadJpgResource(stones, QStringLiteral("STONES"));
+  for (int x : StoneLefts(w, stones.width())) painter.drawImage(x, h - stones.height(), stones);
+  painter.end();
+  Image_Back.Picture = picture;
+  Image_Back.update();
+}
+
+void TForm_Tessaryn::Panel_MenuResize() {
+  DrawMenuBar();
+  TMenuButtonWidths widths;
+  widths.Close = Button_Close.width();
+  widths.Setup = Button_Setup.width();
+  widths.Highscore = Button_Highscore.width();
+  widths.Info = Button_Info.width();
+  widths.Help = Button_Help.width();
+  widths.Time = Button_Time.width();
+  const TMenuButtonLefts lefts = LayoutMenuButtons(Panel_Menu.width(), widths);
+  Button_Close.move(lefts.Close, Button_Close.y());
+  Button_Setup.move(lefts.Setup, Button_Setup.y());
+  Button_Highscore.move(lefts.Highscore, Button_Highscore.y());
+  Button_Info.move(lefts.Info, Button_Info.y());
+  Button_Help.move(lefts.Help, Button_Help.y());
+  Button_Time.move(lefts.Time, Button_Time.y());
+}
+
+void TForm_Tessaryn::Panel_BackResize() {
+  DrawBackground();
+}
+
+void TForm_Tessaryn::ApplyHints() {
+  Button_Play.setToolTip(Playing ? HintAbortGame : HintNewGame);
+  Button_Help.setToolTip(HintHelp);
+  Button_Info.setToolTip(HintInfo);
+  Button_Highscore.setToolTip(HintHighscore);
+  Button_Setup.setToolTip(HintSettings);
+  Button_Close.setToolTip(HintExit);
+}
+
+void TForm_Tessaryn::SetPlaying(bool value) {
+  Playing = value;
+  Button_Play.setToolTip(value ? HintAbortGame : HintNewGame);
+  Button_Play.SetPicIdle(ImageList_Menu[value ? 1 : 0]);
+}
+
+void TForm_Tessaryn::Button_CloseClick() {
+  close();
+}

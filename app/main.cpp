@@ -1,0 +1,31 @@
+#include <QIcon>
+
+#include "app/SingleInstance.h"
+#include "app/TessarynApplication.h"
+#include "app/Unit_Tessaryn.h"
+#include "media/ResourceCatalogue.h"
+
+namespace {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/layout/MAINICON_%1").arg(size), QSize(size, size));
+  return icon;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TTessarynApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Tessaryn Puzzle"));
+  LoadProgramFonts();
+  QApplication::setWindowIcon(ProgramIcon());
+
+  TSingleInstanceGuard guard;
+  if (!EnsureSingleInstance(guard)) return 0;
+
+  TForm_Tessaryn form;
+  form.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,60 @@
+#include "dialogs/MessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+TMessageBoxSeam* Seam = nullptr;
+
+bool Show(TMessageKind kind, const QString& text) {
+  const QString title = MessageBoxTitle(kind);
+  if (Seam) return Seam->Answer(kind, title, text);
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(title);
+  box.setText(text);
+  if (kind == TMessageKind::Confirmation) {
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+  }
+  box.setIcon(kind == TMessageKind::Error ? QMessageBox::Critical : QMessageBox::Information);
+  box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+  box.exec();
+  return true;
+}
+
+}  // namespace
+
+QString MessageBoxTitle(TMessageKind kind) {
+  switch (kind) {
+    case TMessageKind::Error:
+      return QStringLiteral("Fehler");
+    case TMessageKind::Confirmation:
+      return QStringLiteral("Bestätigen");
+    case TMessageKind::Information:
+      return QStringLiteral("Informationen");
+  }
+  return {};
+}
+
+void ShowErrorBox(const QString& text) {
+  Show(TMessageKind::Error, text);
+}
+
+bool AskConfirmation(const QString& text) {
+  return Show(TMessageKind::Confirmation, text);
+}
+
+void ShowInformationBox(const QString& text) {
+  Show(TMessageKind::Information, text);
+}
+
+void SetMessageBoxSeam(TMessageBoxSeam* seam) {
+  Seam = seam;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+// The language table: every text of the user interface that changes with the
+// language. Windows read the entries when they use them, so a change shows in
+// every window opened afterwards. Codes: 0 German, 1 English, 2 Spanish.
+
+extern QString MsgConfirmQuit;
+extern QString MsgConfirmAbort;
+extern QString MsgAlreadyRunning;
+extern QString HintNewGame;
+extern QString HintAbortGame;
+extern QString HintHelp;
+extern QString HintInfo;
+extern QString HintHighscore;
+extern QString HintSettings;
+extern QString HintExit;
+extern QString MsgResultNotSaved;
+extern QString MsgNoPlayerData;
+extern QString MsgPlayTimeInvalid;
+extern QString TxtCongratulation;
+extern QString TxtPuzzleSolved;
+extern QString LblYourPlayTime;
+extern QString TxtPlace;
+extern QString CapNewGame;
+extern QString TxtEnterName;
+extern QString LblName;
+extern QString CapStartGame;
+extern QString CapCancel;
+extern QString MsgNoName;
+extern QString CapHighscore;
+extern QString ColRank;
+extern QString ColName;
+extern QString ColDate;
+extern QString ColPlayTime;
+extern QString CapClearHighscore;
+extern QString HintClearHighscore;
+extern QString CapClose;
+extern QString MsgConfirmClearHighscore;
+extern QString MsgClearHighscoreFailed;
+extern QString CapSettings;
+extern QString LblLanguage;
+extern QString LangNameGerman;
+extern QString LangNameEnglish;
+extern QString LangNameSpanish;
+extern QString CapSoundOn;
+extern QString CapMusicOn;
+extern QString LblVolume;
+extern QString CapHelp;
+extern QString CapInfo;
+extern QString TxtDisclaimer;
+extern QString TxtPhotoNotice;
+
+constexpr int LangGerman = 0;
+constexpr int LangEnglish = 1;
+constexpr int LangSpanish = 2;
+
+// Fills every entry in the language of the code; −1 … −3 count as German and
+// any other unknown code leaves every entry as it was.
+void ApplyLanguage(int code);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "dialogs/MessageBoxes.h"
+
+// Records every message box and gives the queued answers ("Ja" when none are left).
+class TMessageBoxRecorder : public TMessageBoxSeam {
+ public:
+  struct TBox {
+    TMessageKind Kind;
+    QString Title, Text;
+  };
+
+  TMessageBoxRecorder() { SetMessageBoxSeam(this); }
+  ~TMessageBoxRecorder() override { SetMessageBoxSeam(nullptr); }
+
+  bool Answer(TMessageKind kind, const QString& title, const QString& text) override;
+
+  QList<TBox> Boxes;
+  QList<bool> Answers;
+};
