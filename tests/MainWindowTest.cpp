@@ -91,3 +91,10 @@ TEST_F(TMainWindow, ExitButtonCloses) {
   QTest::mouseClick(&Form.Button_Close, Qt::LeftButton);
   EXPECT_FALSE(Form.isVisible());
 }
+
+TEST(ProgramFonts, ArialMeasuresAsLiberationSans) {
+  const QFontInfo info(ProgramFont("Arial", 10));
+  EXPECT_TRUE(info.family() == "Liberation Sans" || info.family() == "Arial")
+      << info.family().toStdString();
+  EXPECT_EQ(info.pixelSize(), 13);
+}
