@@ -9,11 +9,8 @@ set -euo pipefail
 
 work=$(cd "$1" && pwd)
 rows=$2
-res=$(cd "$(dirname "$0")/../../resources" 2>/dev/null && pwd || true)
-if [ -z "$res" ]; then
-  mkdir -p "$(dirname "$0")/../../resources"
-  res=$(cd "$(dirname "$0")/../../resources" && pwd)
-fi
+mkdir -p "$(dirname "$0")/../../resources"
+res=$(cd "$(dirname "$0")/../../resources" && pwd)
 jpg=$res/jpg
 bmp=$res/bitmap
 mkdir -p "$jpg" "$bmp"
@@ -76,8 +73,8 @@ for entry in "${photos[@]}"; do
   n=$((n + 1))
   out=$(printf 'FOTO_%02d.jpg' "$n")
   in=$src/$pkg/$file
-  side=$(identify -format '%[fx:min(w,h)]' "$in[0]")
-  convert "$in[0]" -auto-orient -colorspace sRGB -gravity center \
+  side=$(identify -format '%[fx:min(w,h)]' "${in}[0]")
+  convert "${in}[0]" -auto-orient -colorspace sRGB -gravity center \
     -crop "${side}x${side}+0+0" +repage -filter Lanczos -resize 350x350 \
     -unsharp 0x0.6+0.5+0 "${jpeg_opts[@]}" "$jpg/$out"
   row "resources/jpg/$out" "$pkg: /$file" "$author" "$lic" \
@@ -306,14 +303,14 @@ for y in range(H):
             nl = math.sqrt(nx * nx + ny * ny + nz * nz)
             nx, ny, nz = nx / nl, ny / nl, nz / nl
             diff = max(0.0, nx * L[0] + ny * L[1] + nz * L[2])
-            spec = max(0.0, nx * Hv[0] + ny * Hv[1] + nz * Hv[2]) ** 40
+            gloss = max(0.0, nx * Hv[0] + ny * Hv[1] + nz * Hv[2]) ** 40
             col = owner[y][x][3]
             g = fine(x * 7 + 3, y * 5 + 11)
-            speck = 0.80 if g < 0.04 else (1.12 if g > 0.97 else 1.0)
-            tex = (0.78 + 0.44 * n) * (0.94 + 0.12 * fine(x + 17, y + 29)) * speck
+            fleck = 0.80 if g < 0.04 else (1.12 if g > 0.97 else 1.0)
+            tex = (0.78 + 0.44 * n) * (0.94 + 0.12 * fine(x + 17, y + 29)) * fleck
             shade = 0.22 + 0.95 * diff
             rim = min(max(h, 0) / 2.5, 1.0)         # edges roll into the gap
-            c = [min(255.0, v * tex * shade * (0.55 + 0.45 * rim) + 70 * spec) for v in col]
+            c = [min(255.0, v * tex * shade * (0.55 + 0.45 * rim) + 70 * gloss) for v in col]
         else:
             # the gaps: dark earth, darker deep down and in the stones' shadow
             depth = min(-h / 4.0, 1.0)
