@@ -3,7 +3,9 @@
 #include "app/SingleInstance.h"
 #include "app/TessarynApplication.h"
 #include "app/Unit_Tessaryn.h"
+#include "dialogs/MessageBoxes.h"
 #include "media/ResourceCatalogue.h"
+#include "persistence/VarUnit.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tessaryn Puzzle"));
   LoadProgramFonts();
   QApplication::setWindowIcon(ProgramIcon());
+  SetErrorReporter([](const QString& message) { ShowErrorBox(message); });
 
   TSingleInstanceGuard guard;
   if (!EnsureSingleInstance(guard)) return 0;

@@ -1,0 +1,245 @@
+#include "persistence/SQLUtils.h"
+
+#include "persistence/VarUnit.h"
+
+namespace {
+
+const QString SetupTable = QStringLiteral("tab_setup");
+const QString PlayerTable = QStringLiteral("tab_spieler");
+const QString SettingsRowId = QStringLiteral("SP00000001");
+const QString FirstRunMarkerId = QStringLiteral("SP00000002");
+
+const QString HighscoreStatement =
+    JoinLines({QStringLiteral("SELECT * FROM tab_spieler"), QStringLiteral("ORDER BY Spielzeit")});
+
+QString Flag(bool value) {
+  return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// Runs the work in a transaction of its own. When it fails, the transaction it
+// began is rolled back before the error goes on, so that one passing failure (a
+// locked file, a full disk) does not block every later write of the run. A
+// transaction begun elsewhere makes StartTransaction raise: nothing is touched.
+template <typename TWork>
+void InOwnTransaction(TWork work) {
+  Database->StartTransaction();
+  try {
+    work();
+    Database->CommitTransaction();
+  } catch (...) {
+    try {
+      Database->RollbackTransaction();
+    } catch (const ESQLiteException&) {
+      // Nothing more can be done; the first error is the one to report.
+    }
+    throw;
+  }
+}
+
+void ExecuteInOwnTransaction(const QString& sql) {
+  InOwnTransaction([&] { Database->Execute(sql); });
+}
+
+bool RowExists(const QString& id) {
+  return Database
+             ->Query(QStringLiteral("SELECT Setup_ID FROM tab_setup WHERE Setup_ID=") +
+                     QuoteText(id))
+             ->RowCount() > 0;
+}
+
+int WholeNumberOr(const QString& text, int fallback) {
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  return ok ? value : fallback;
+}
+
+QStringList InsertSetupRowLines(const QString& id, const QString& sound, const QString& music,
+                                const QString& volume, const QString& lang) {
+  return {QStringLiteral("INSERT INTO tab_setup ("),
+          QStringLiteral("Setup_ID"),
+          QStringLiteral(",Sound"),
+          QStringLiteral(",Music"),
+          QStringLiteral(",Volume"),
+          QStringLiteral(",Lang"),
+          QStringLiteral(")"),
+          QStringLiteral("VALUES ("),
+          QuoteText(id),
+          QStringLiteral(",") + sound,
+          QStringLiteral(",") + music,
+          QStringLiteral(",") + volume,
+          QStringLiteral(",") + lang,
+          QStringLiteral(");")};
+}
+
+}  // namespace
+
+QString JoinLines(const QStringList& lines) {
+  QString text;
+  for (const QString& line : lines) text += line + QStringLiteral("\r\n");
+  return text;
+}
+
+QString QuoteText(const QString& value) {
+  QString doubled = value;
+  doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + doubled + QLatin1Char('"');
+}
+
+bool CreateTables() {
+  QStringList failed;
+  auto create = [&](const QString& table, const QStringList& lines, const QString& label) {
+    if (Database->HasTable(table)) return;
+    try {
+      Database->Execute(JoinLines(lines));
+    } catch (...) {
+      failed.append(label);
+    }
+  };
+  create(SetupTable,
+         {QStringLiteral("CREATE TABLE tab_setup ("),
+          QStringLiteral("Setup_ID VARCHAR(10) PRIMARY KEY"), QStringLiteral(",Sound TINYINT"),
+          QStringLiteral(",Music TINYINT"), QStringLiteral(",Volume INTEGER"),
+          QStringLiteral(",Lang INTEGER"), QStringLiteral(");")},
+         QStringLiteral("\"Einstellungen\""));
+  create(PlayerTable,
+         {QStringLiteral("CREATE TABLE tab_spieler ("),
+          QStringLiteral("Spieler_ID VARCHAR(10) PRIMARY KEY"), QStringLiteral(",Name VARCHAR(50)"),
+          QStringLiteral(",Datum DATE"), QStringLiteral(",Spielzeit TIME"), QStringLiteral(");")},
+         QStringLiteral("\"Spieler\""));
+  if (failed.isEmpty()) return true;
+  ReportError(QStringLiteral("Fehler beim Erstellen folgender Tabellen:\n\n") + JoinLines(failed));
+  return false;
+}
+
+QString FormatRecordId(const QString& prefix, const QString& number) {
+  QString digits = number;
+  while (digits.length() < 8) digits.prepend(QLatin1Char('0'));
+  return prefix + digits;
+}
+
+QString NextRecordId(const QString& prefix, const QString& table, const QString& column) {
+  if (!Database->HasTable(table)) return QString();
+  const auto result =
+      Database->Query(QStringLiteral("SELECT MAX(CAST(LTRIM(") + column + QStringLiteral(",\"") +
+                      prefix + QStringLiteral("\") AS INTEGER)) + 1 ID FROM ") + table);
+  QString number = QStringLiteral("1");
+  if (result->RowCount() == 1) {
+    const QString cell = result->CellText(result->ColumnIndex(QStringLiteral("ID")));
+    if (!cell.trimmed().isEmpty()) number = cell;
+  }
+  return FormatRecordId(prefix, number);
+}
+
+bool LoadSetup() {
+  if (!Database->HasTable(SetupTable)) return false;
+  const auto row =
+      Database->Query(QStringLiteral("SELECT * FROM tab_setup WHERE Setup_ID=\"SP00000001\""));
+  if (row->RowCount() > 0) {
+    auto cell = [&](const char* column) {
+      return row->CellText(row->ColumnIndex(QString::fromLatin1(column)));
+    };
+    SetupData->Sound = cell("Sound") == QStringLiteral("1");
+    SetupData->Music = cell("Music") == QStringLiteral("1");
+    SetupData->Volume = WholeNumberOr(cell("Volume"), 50);
+    SetupData->Lang = WholeNumberOr(cell("Lang"), 0);
+  }
+  return true;
+}
+
+bool SaveSetup() {
+  if (!Database->HasTable(SetupTable)) return false;
+  const QString sound = Flag(SetupData->Sound), music = Flag(SetupData->Music);
+  const QString volume = QString::number(SetupData->Volume),
+                lang = QString::number(SetupData->Lang);
+  const QStringList lines =
+      RowExists(SettingsRowId)
+          ? QStringList{QStringLiteral("UPDATE tab_setup"),
+                        QStringLiteral("SET Sound=") + sound,
+                        QStringLiteral(",Music=") + music,
+                        QStringLiteral(",Volume=") + volume,
+                        QStringLiteral(",Lang=") + lang,
+                        QStringLiteral("WHERE Setup_ID=") + QuoteText(SettingsRowId)}
+          : InsertSetupRowLines(SettingsRowId, sound, music, volume, lang);
+  ExecuteInOwnTransaction(JoinLines(lines));
+  return true;
+}
+
+bool FirstRunDone() {
+  if (!Database->HasTable(SetupTable)) return false;
+  return Database->Query(QStringLiteral("SELECT * FROM tab_setup WHERE Setup_ID=\"SP00000002\""))
+             ->RowCount() > 0;
+}
+
+bool MarkFirstRun() {
+  if (!Database->HasTable(SetupTable)) return false;
+  if (RowExists(FirstRunMarkerId)) return true;
+  const QString zero = QStringLiteral("0");
+  ExecuteInOwnTransaction(JoinLines(InsertSetupRowLines(FirstRunMarkerId, zero, zero, zero, zero)));
+  return true;
+}
+
+QString FormatPlayTime(std::chrono::seconds playTime) {
+  const auto total = playTime.count();
+  return QStringLiteral("%1:%2:%3")
+      .arg(total / 3600, 2, 10, QLatin1Char('0'))
+      .arg(total / 60 % 60, 2, 10, QLatin1Char('0'))
+      .arg(total % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool InsertResult(QString& id) {
+  if (!Database->HasTable(PlayerTable)) return false;
+  id = NextRecordId(QStringLiteral("SR"), PlayerTable, QStringLiteral("Spieler_ID"));
+  if (id.isEmpty()) {
+    ReportError(QStringLiteral("Fehler beim Erstellen der \"Spieler_ID\"!"));
+    return false;
+  }
+  ExecuteInOwnTransaction(JoinLines(
+      {QStringLiteral("INSERT INTO tab_spieler ("), QStringLiteral("Spieler_ID"),
+       QStringLiteral(",Name"), QStringLiteral(",Datum"), QStringLiteral(",Spielzeit"),
+       QStringLiteral(")"), QStringLiteral("VALUES ("), QuoteText(id),
+       QStringLiteral(",") + QuoteText(PlayerData->Name),
+       QStringLiteral(",") + QuoteText(PlayerData->Datum.toString(QStringLiteral("yyyy-MM-dd"))),
+       QStringLiteral(",") + QuoteText(FormatPlayTime(PlayerData->Spielzeit)),
+       QStringLiteral(");")}));
+  return true;
+}
+
+bool ReadPlayerNames(QStringList& names) {
+  names.clear();
+  if (!Database->HasTable(PlayerTable)) return false;
+  const auto result = Database->Query(QStringLiteral("SELECT DISTINCT Name FROM tab_spieler"));
+  while (!result->AtEnd()) {
+    names.append(result->CellText(result->ColumnIndex(QStringLiteral("Name"))));
+    result->MoveNext();
+  }
+  return true;
+}
+
+std::unique_ptr<TSQLiteTable> QueryHighscoreList() {
+  return Database->Query(HighscoreStatement);
+}
+
+int RankOfResult(const QString& id) {
+  int count = 0;
+  if (!Database->HasTable(PlayerTable)) return 0;
+  const auto list = QueryHighscoreList();
+  const int idColumn = list->RowCount() > 0 ? list->ColumnIndex(QStringLiteral("Spieler_ID")) : 0;
+  while (!list->AtEnd()) {
+    ++count;
+    if (list->CellText(idColumn) == id) break;
+    list->MoveNext();
+  }
+  return count;
+}
+
+bool ClearResults() {
+  try {
+    InOwnTransaction([] {
+      if (Database->HasTable(PlayerTable))
+        Database->Execute(QStringLiteral("DELETE FROM tab_spieler"));
+    });
+    return true;
+  } catch (...) {
+    return false;
+  }
+}

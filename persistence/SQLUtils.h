@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <memory>
+
+#include "persistence/SQLiteTable3.h"
+
+// The statements of the schema, the settings and the results. All of them work
+// on the globals Database, SetupData and PlayerData.
+
+// Lines joined so that every one, the last included, ends with CR LF.
+QString JoinLines(const QStringList& lines);
+// A text value in double quotes, inner double quotes doubled.
+QString QuoteText(const QString& value);
+
+// Creates the missing tables; false (after a German error box) when one could not be made.
+bool CreateTables();
+// "SR00000042": one more than the largest number in use, or "" when the table is missing.
+QString NextRecordId(const QString& prefix, const QString& table, const QString& column);
+QString FormatRecordId(const QString& prefix, const QString& number);
+
+bool LoadSetup();
+bool SaveSetup();
+bool FirstRunDone();
+bool MarkFirstRun();
+
+// "hh:nn:ss" with colons; hours go on past 24.
+QString FormatPlayTime(std::chrono::seconds playTime);
+
+bool InsertResult(QString& id);
+bool ReadPlayerNames(QStringList& names);
+std::unique_ptr<TSQLiteTable> QueryHighscoreList();
+int RankOfResult(const QString& id);
+bool ClearResults();

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+
+// The one error of the database layer: a message text and nothing else.
+class ESQLiteException : public std::runtime_error {
+ public:
+  explicit ESQLiteException(const QString& message);
+  QString Message() const { return QString::fromUtf8(what()); }
+};
+
+// SQLite's result codes as words, for the layer's messages.
+QString ErrorCodeText(int code);
+
+// How a result column keeps its cells, fixed on the first row from the
+// column's declared type (or, for an expression, from its first value).
+enum class TColumnClass { Integer = 1, Numeric = 2, Text = 3, Blob = 4, Null = 5 };
+
+class TSQLiteDatabase;
+
+// The complete result of one query, in memory. Only the current row moves.
+class TSQLiteTable {
+ public:
+  int RowCount() const { return Rows; }
+  int ColumnCount() const { return Columns; }
+  int CurrentRow() const { return Current; }
+  bool AtEnd() const { return Current >= Rows; }
+  bool MoveNext();
+
+  // Case-insensitive; raises when there are no rows or no such column.
+  int ColumnIndex(const QString& name) const;
+  // The current row's cell as text; raises at the end of the table.
+  QString CellText(int column) const;
+
+ private:
+  friend class TSQLiteDatabase;
+  using TCell = std::variant<std::monostate, std::int64_t, double, QString, QByteArray>;
+
+  int Rows = 0;
+  int Columns = 0;
+  int Current = 0;
+  QStringList ColumnNames;
+  std::vector<TColumnClass> ColumnClasses;
+  std::vector<TCell> Cells;
+};
+
+// The connection. Statements travel as complete SQL texts (values quoted as
+// literals, nothing bound), in UTF-8.
+class TSQLiteDatabase {
+ public:
+  explicit TSQLiteDatabase(const QString& fileName);
+  TSQLiteDatabase(const TSQLiteDatabase&) = delete;
+  TSQLiteDatabase& operator=(const TSQLiteDatabase&) = delete;
+  ~TSQLiteDatabase();
+
+  // Runs the first statement of the text; it must return no rows.
+  void Execute(const QString& sql);
+  // Runs the first statement of the text and reads all its rows.
+  std::unique_ptr<TSQLiteTable> Query(const QString& sql);
+  bool HasTable(const QString& name);
+
+  void StartTransaction();
+  void CommitTransaction();
+  void RollbackTransaction();
+  bool InTransaction() const { return TransactionOpen; }
+
+  // Sees every statement text before it goes to SQLite.
+  std::function<void(const QString& sql)> OnStatement;
+
+  sqlite3* Handle() const { return Connection; }
+
+ private:
+  // stepResult stands in for the connection's error code when that has none, as
+  // for a statement that returned a row where none was expected.
+  [[noreturn]] void RaiseDatabaseError(const QString& step, const QString& sql, int stepResult = 0);
+
+  sqlite3* Connection = nullptr;
+  bool TransactionOpen = false;
+};

@@ -1,0 +1,30 @@
+#include "tests/DatabaseFixture.h"
+
+#include <sqlite3.h>
+
+void TDatabaseFixture::SetUp() {
+  Database = std::make_unique<TSQLiteDatabase>(FilePath());
+  Database->OnStatement = [this](const QString& sql) { Statements.append(sql); };
+  SetupData = std::make_unique<TSetupDaten>();
+  PlayerData = std::make_unique<TSpielerDaten>();
+  SetErrorReporter([this](const QString& message) { Errors.append(message); });
+}
+
+void TDatabaseFixture::TearDown() {
+  SetErrorReporter(nullptr);
+  PlayerData.reset();
+  SetupData.reset();
+  Database.reset();
+}
+
+void TDatabaseFixture::Raw(const char* sql) {
+  char* error = nullptr;
+  ASSERT_EQ(sqlite3_exec(Database->Handle(), sql, nullptr, nullptr, &error), SQLITE_OK)
+      << (error ? error : "");
+}
+
+QStringList TDatabaseFixture::TakeStatements() {
+  QStringList taken;
+  taken.swap(Statements);
+  return taken;
+}

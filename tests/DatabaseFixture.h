@@ -1,0 +1,26 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "persistence/VarUnit.h"
+
+// A fresh database file in a temporary folder as the program's Database, fresh
+// SetupData and PlayerData, and recorders for the statements and error messages.
+class TDatabaseFixture : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  QString FilePath() const { return Folder.filePath("Tessaryn.dbs"); }
+  // Runs a statement outside the layer, straight through SQLite.
+  void Raw(const char* sql);
+  // Statements the layer sent since the last call.
+  QStringList TakeStatements();
+
+  QTemporaryDir Folder;
+  QStringList Statements;
+  QStringList Errors;
+};

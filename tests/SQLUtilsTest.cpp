@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QSet>
+
+#include "persistence/SQLUtils.h"
+#include "tests/DatabaseFixture.h"
+
+namespace {
+
+class TStore : public TDatabaseFixture {
+ protected:
+  void SetUp() override {
+    TDatabaseFixture::SetUp();
+    ASSERT_TRUE(CreateTables());
+    TakeStatements();
+  }
+
+  QString StoreResult(const QString& name, const QString& playTime,
+                      const QDate& date = {2026, 12, 10}) {
+    PlayerData->Name = name;
+    PlayerData->Datum = date;
+    const QStringList parts = playTime.split(':');
+    PlayerData->Spielzeit =
+        std::chrono::seconds(parts[0].toInt() * 3600 + parts[1].toInt() * 60 + parts[2].toInt());
+    QString id;
+    EXPECT_TRUE(InsertResult(id));
+    return id;
+  }
+
+  // Every row of the high-score list as "name|date|time".
+  QStringList HighscoreRows() {
+    const auto list = QueryHighscoreList();
+    QStringList rows;
+    for (; !list->AtEnd(); list->MoveNext())
+      rows << list->CellText(list->ColumnIndex("Name")) + "|" +
+                  list->CellText(list->ColumnIndex("Datum")) + "|" +
+                  list->CellText(list->ColumnIndex("Spielzeit"));
+    return rows;
+  }
+
+  // The write among the statements sent: the one between BEGIN and COMMIT.
+  QString SentWrite() {
+    const QStringList sent = TakeStatements();
+    const qsizetype begin = sent.indexOf("BEGIN TRANSACTION");
+    return begin >= 0 && begin + 1 < sent.size() ? sent[begin + 1] : QString("(no write)");
+  }
+
+  QString ErrorOf(const std::function<void()>& action) {
+    try {
+      action();
+    } catch (const ESQLiteException& error) {
+      return error.Message();
+    }
+    return "(no error)";
+  }
+};
+
+using TFreshDatabase = TDatabaseFixture;
+
+}  // namespace
+
+TEST_F(TFreshDatabase, CreateTablesOnceThenOnlyLooks) {
+  EXPECT_TRUE(CreateTables());
+  EXPECT_TRUE(Errors.isEmpty());
+  const QStringList first = TakeStatements();
+  ASSERT_EQ(first.size(), 4);
+  EXPECT_EQ(first[1],
+            "CREATE TABLE tab_setup (\r\nSetup_ID VARCHAR(10) PRIMARY KEY\r\n,Sound "
+            "TINYINT\r\n,Music TINYINT\r\n"
+            ",Volume INTEGER\r\n,Lang INTEGER\r\n);\r\n");
+  EXPECT_EQ(
+      first[3],
+      "CREATE TABLE tab_spieler (\r\nSpieler_ID VARCHAR(10) PRIMARY KEY\r\n,Name VARCHAR(50)\r\n"
+      ",Datum DATE\r\n,Spielzeit TIME\r\n);\r\n");
+  EXPECT_TRUE(CreateTables());
+  const QStringList second = TakeStatements();
+  ASSERT_EQ(second.size(), 2);
+  EXPECT_TRUE(second[0].startsWith("select [sql] from sqlite_master"));
+}
+
+TEST_F(TFreshDatabase, OnlyTheMissingTableIsMade) {
+  ASSERT_TRUE(CreateTables());
+  ASSERT_TRUE(SaveSetup());
+  Raw("DROP TABLE tab_spieler");
+  EXPECT_TRUE(CreateTables());
+  EXPECT_TRUE(Database->HasTable("tab_spieler"));
+  EXPECT_EQ(Database->Query("SELECT * FROM tab_setup")->RowCount(), 1);
+}
+
+TEST_F(TFreshDatabase, TablesThatCannotBeMadeAreNamedInGerman) {
+  Raw("PRAGMA query_only = 1");
+  EXPECT_FALSE(CreateTables());
+  ASSERT_EQ(Errors.size(), 1);
+  EXPECT_EQ(Errors[0],
+            "Fehler beim Erstellen folgender Tabellen:\n\n\"Einstellungen\"\r\n\"Spieler\"\r\n");
+}
+
+TEST_F(TStore, RecordIdentifiers) {
+  EXPECT_EQ(FormatRecordId("SR", "7"), "SR00000007");
+  EXPECT_EQ(FormatRecordId("SR", "123456789"), "SR123456789");
+  EXPECT_EQ(NextRecordId("SR", "tab_spieler", "Spieler_ID"), "SR00000001");
+  EXPECT_EQ(TakeStatements().last(),
+            "SELECT MAX(CAST(LTRIM(Spieler_ID,\"SR\") AS INTEGER)) + 1 ID FROM tab_spieler");
+  EXPECT_EQ(StoreResult("A", "00:01:00"), "SR00000001");
+  EXPECT_EQ(StoreResult("B", "00:01:00"), "SR00000002");
+  Raw("INSERT INTO tab_spieler VALUES ('SR99999999', 'C', '2026-01-01', '00:00:09')");
+  EXPECT_EQ(StoreResult("D", "00:01:00"), "SR100000000");
+
+  TakeStatements();
+  EXPECT_EQ(NextRecordId("SR", "tab_nichts", "Spieler_ID"), "");
+  EXPECT_EQ(TakeStatements().size(), 1) << "only the existence check";
+}
+
+TEST_F(TStore, SettingsInsertThenUpdate) {
+  ASSERT_TRUE(LoadSetup());
+  EXPECT_TRUE(SetupData->Sound && SetupData->Music);
+  EXPECT_EQ(SetupData->Volume, 50);
+  EXPECT_EQ(SetupData->Lang, 0);
+  EXPECT_FALSE(FirstRunDone());
+
+  ASSERT_TRUE(SaveSetup());
+  EXPECT_EQ(SentWrite(),
+            "INSERT INTO tab_setup "
+            "(\r\nSetup_ID\r\n,Sound\r\n,Music\r\n,Volume\r\n,Lang\r\n)\r\nVALUES (\r\n"
+            "\"SP00000001\"\r\n,1\r\n,1\r\n,50\r\n,0\r\n);\r\n");
+  SetupData->Sound = false;
+  SetupData->Volume = 80;
+  SetupData->Lang = 2;
+  ASSERT_TRUE(SaveSetup());
+  EXPECT_EQ(SentWrite(),
+            "UPDATE tab_setup\r\nSET Sound=0\r\n,Music=1\r\n,Volume=80\r\n,Lang=2\r\nWHERE "
+            "Setup_ID=\"SP00000001\"\r\n");
+
+  SetupData = std::make_unique<TSetupDaten>();
+  ASSERT_TRUE(LoadSetup());
+  EXPECT_FALSE(SetupData->Sound);
+  EXPECT_TRUE(SetupData->Music);
+  EXPECT_EQ(SetupData->Volume, 80);
+  EXPECT_EQ(SetupData->Lang, 2);
+}
+
+TEST_F(TStore, UnreadableStoredValuesFallBack) {
+  Raw("INSERT INTO tab_setup VALUES ('SP00000001', 2, 1, NULL, 7)");
+  ASSERT_TRUE(LoadSetup());
+  EXPECT_FALSE(SetupData->Sound);
+  EXPECT_TRUE(SetupData->Music);
+  EXPECT_EQ(SetupData->Volume, 50);
+  EXPECT_EQ(SetupData->Lang, 7);
+}
+
+TEST_F(TStore, FirstRunMarkerIsWrittenOnce) {
+  EXPECT_TRUE(MarkFirstRun());
+  EXPECT_EQ(SentWrite(),
+            "INSERT INTO tab_setup "
+            "(\r\nSetup_ID\r\n,Sound\r\n,Music\r\n,Volume\r\n,Lang\r\n)\r\nVALUES (\r\n"
+            "\"SP00000002\"\r\n,0\r\n,0\r\n,0\r\n,0\r\n);\r\n");
+  EXPECT_TRUE(FirstRunDone());
+  TakeStatements();
+  EXPECT_TRUE(MarkFirstRun());
+  EXPECT_EQ(TakeStatements().size(), 2) << "existence check and lookup, no write";
+  ASSERT_TRUE(LoadSetup());
+  EXPECT_EQ(SetupData->Volume, 50) << "the marker is no settings row";
+}
+
+TEST_F(TFreshDatabase, WithoutTheSettingsTableNothingIsTouched) {
+  SetupData->Volume = 33;
+  EXPECT_FALSE(LoadSetup());
+  EXPECT_FALSE(SaveSetup());
+  EXPECT_FALSE(FirstRunDone());
+  EXPECT_FALSE(MarkFirstRun());
+  EXPECT_EQ(SetupData->Volume, 33);
+  QString id = "unchanged";
+  EXPECT_FALSE(InsertResult(id));
+  EXPECT_EQ(id, "unchanged");
+  QStringList names{"x"};
+  EXPECT_FALSE(ReadPlayerNames(names));
+  EXPECT_TRUE(names.isEmpty());
+  EXPECT_EQ(RankOfResult("SR00000001"), 0);
+}
+
+TEST_F(TStore, TheResultStatement) {
+  PlayerData->Name = "Jo \"der Blitz\"";
+  PlayerData->Datum = QDate(2026, 3, 4);
+  PlayerData->Spielzeit = std::chrono::seconds(25 * 3600 + 13 * 60 + 7);
+  QString id;
+  ASSERT_TRUE(InsertResult(id));
+  EXPECT_EQ(
+      SentWrite(),
+      "INSERT INTO tab_spieler (\r\nSpieler_ID\r\n,Name\r\n,Datum\r\n,Spielzeit\r\n)\r\nVALUES "
+      "(\r\n"
+      "\"SR00000001\"\r\n,\"Jo \"\"der Blitz\"\"\"\r\n,\"2026-03-04\"\r\n,\"25:13:07\"\r\n);\r\n");
+  EXPECT_EQ(HighscoreRows(), QStringList{"Jo \"der Blitz\"|2026-03-04|25:13:07"});
+}
+
+TEST_F(TStore, EveryNameComesBackExactlyAndNothingElseChanges) {
+  const QString names[] = {"\"",
+                           "'",
+                           "O'Brien",
+                           "Name",
+                           "Spieler_ID",
+                           "\"); DROP TABLE tab_spieler; --",
+                           "  blanks around  ",
+                           QString(10000, QChar('x')),
+                           QString::fromUtf8("Jürgen Größe"),
+                           QString::fromUtf8("Muñoz ß ¿¡"),
+                           QString::fromUtf8("王小明 🎉"),
+                           "tab\there",
+                           "line\nbreak"};
+  QStringList expected;
+  int rows = 0;
+  for (const QString& name : names) {
+    StoreResult(name, "00:00:01");
+    ++rows;
+    expected << name + "|2026-12-10|00:00:01";
+    QStringList stored;
+    ASSERT_TRUE(ReadPlayerNames(stored));
+    EXPECT_TRUE(stored.contains(name)) << name.left(40).toStdString();
+    EXPECT_EQ(stored.size(), rows);
+    EXPECT_EQ(Database->Query("SELECT * FROM tab_spieler")->RowCount(), rows);
+  }
+  QStringList read = HighscoreRows();
+  read.sort();
+  expected.sort();
+  EXPECT_EQ(read, expected);
+}
+
+TEST_F(TStore, RanksAndPlayerNames) {
+  const QString slow1 = StoreResult("Anna", "00:02:10");
+  const QString slow2 = StoreResult("anna", "00:02:10");
+  const QString fast = StoreResult("Anna", "00:01:30");
+  EXPECT_EQ(RankOfResult(fast), 1);
+  const int a = RankOfResult(slow1), b = RankOfResult(slow2);
+  EXPECT_EQ(QSet<int>({a, b}), QSet<int>({2, 3}));
+  EXPECT_EQ(RankOfResult("SR00000099"), 3) << "an unknown identifier counts every row";
+  QStringList names;
+  ASSERT_TRUE(ReadPlayerNames(names));
+  names.sort();
+  EXPECT_EQ(names, (QStringList{"Anna", "anna"}));
+}
+
+TEST_F(TStore, ClearingStartsTheNumberingAgain) {
+  QStringList names;
+  ASSERT_TRUE(ReadPlayerNames(names));
+  EXPECT_TRUE(names.isEmpty());
+  EXPECT_EQ(RankOfResult("SR00000001"), 0);
+  StoreResult("A", "00:00:05");
+  StoreResult("B", "00:00:06");
+  EXPECT_TRUE(ClearResults());
+  EXPECT_TRUE(HighscoreRows().isEmpty());
+  EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000001");
+}
+
+TEST_F(TStore, ClearingInsideAnOpenTransactionTouchesNothing) {
+  StoreResult("A", "00:00:05");
+  Database->StartTransaction();
+  EXPECT_FALSE(ClearResults());
+  EXPECT_TRUE(Database->InTransaction());
+  Database->CommitTransaction();
+  EXPECT_EQ(HighscoreRows().size(), 1);
+}
+
+TEST_F(TStore, AWriteRefusedOnceDoesNotBlockTheNext) {
+  StoreResult("A", "00:00:05");
+  Raw("PRAGMA query_only = 1");
+  PlayerData->Name = "B";
+  QString id;
+  const QString message = ErrorOf([&] { InsertResult(id); });
+  EXPECT_TRUE(message.startsWith(
+      "Error executing SQL statement.\rError [8]: Attempt to write a readonly database."))
+      << message.toStdString();
+  EXPECT_FALSE(Database->InTransaction()) << "the failed write's own transaction is rolled back";
+  SetupData->Volume = 70;
+  EXPECT_NE(ErrorOf([] { SaveSetup(); }), "(no error)");
+  EXPECT_NE(ErrorOf([] { MarkFirstRun(); }), "(no error)");
+  EXPECT_FALSE(ClearResults());
+  Raw("PRAGMA query_only = 0");
+  EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000002");
+  ASSERT_TRUE(SaveSetup());
+  EXPECT_EQ(HighscoreRows(), (QStringList{"A|2026-12-10|00:00:05", "C|2026-12-10|00:00:07"}));
+}
+
+TEST_F(TStore, AnExclusiveLockElsewhereFailsAtOnceAndWritesNothingHalf) {
+  StoreResult("A", "00:00:05");
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(FilePath().toUtf8().constData(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  PlayerData->Name = "B";
+  QString id;
+  EXPECT_EQ(ErrorOf([&] { InsertResult(id); }), "Could not prepare SQL statement");
+  EXPECT_EQ(ErrorOf([] { SaveSetup(); }), "Could not prepare SQL statement");
+  QStringList names;
+  EXPECT_EQ(ErrorOf([&] { ReadPlayerNames(names); }), "Could not prepare SQL statement");
+  EXPECT_FALSE(Database->InTransaction());
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000002");
+  EXPECT_EQ(HighscoreRows().size(), 2);
+}
+
+TEST_F(TStore, AWriterKilledMidStreamLeavesASoundFileWithEveryReturnedResult) {
+  Database.reset();
+  int pipeFds[2];
+  ASSERT_EQ(pipe(pipeFds), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    close(pipeFds[0]);
+    Database = std::make_unique<TSQLiteDatabase>(FilePath());
+    PlayerData = std::make_unique<TSpielerDaten>();
+    PlayerData->Datum = QDate(2026, 12, 10);
+    for (int i = 0;; ++i) {
+      PlayerData->Name = QString("Spieler %1").arg(i);
+      PlayerData->Spielzeit = std::chrono::seconds(i);
+      QString id;
+      if (!InsertResult(id)) _exit(2);
+      const QByteArray line = id.toLatin1() + "\n";
+      if (write(pipeFds[1], line.constData(), static_cast<size_t>(line.size())) < 0) _exit(3);
+    }
+  }
+  close(pipeFds[1]);
+  QStringList returned;
+  QByteArray pending;
+  char buffer[256];
+  while (returned.size() < 40) {
+    const ssize_t got = read(pipeFds[0], buffer, sizeof buffer);
+    ASSERT_GT(got, 0);
+    pending.append(buffer, got);
+    while (pending.contains('\n')) {
+      const qsizetype end = pending.indexOf('\n');
+      returned << QString::fromLatin1(pending.left(end));
+      pending.remove(0, end + 1);
+    }
+  }
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  close(pipeFds[0]);
+
+  Database = std::make_unique<TSQLiteDatabase>(FilePath());
+  const auto check = Database->Query("PRAGMA integrity_check");
+  EXPECT_EQ(check->CellText(0), "ok");
+  const auto rows = Database->Query("SELECT Spieler_ID FROM tab_spieler");
+  QSet<QString> stored;
+  for (; !rows->AtEnd(); rows->MoveNext()) stored.insert(rows->CellText(0));
+  for (const QString& id : returned) EXPECT_TRUE(stored.contains(id)) << id.toStdString();
+}
