@@ -1,13 +1,17 @@
 #include "app/Unit_Tessaryn.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
 
 #include "app/MainLayout.h"
+#include "dialogs/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
+#include "persistence/VarUnit.h"
 
 TForm_Tessaryn* Form_Tessaryn = nullptr;
 
@@ -25,7 +29,11 @@ const QString Title = QStringLiteral("Tessaryn Puzzle");
 
 }  // namespace
 
-TForm_Tessaryn::TForm_Tessaryn(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
+TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint),
+      OwnRandom(random ? nullptr : std::make_unique<TClockSeededRandom>()),
+      Game(*this, Carousel, random ? *random : *OwnRandom, &Panel_Back),
+      KeyboardHook([this](int step) { Game.Navigate(Game.TargetIndex + step); }) {
   Form_Tessaryn = this;
   setWindowTitle(Title);
   // The panels and their pictures cover the whole window: it never erases its background.
@@ -55,11 +63,27 @@ TForm_Tessaryn::TForm_Tessaryn(QWidget* parent) : QWidget(parent, Qt::FramelessW
   Button_Time.SetFont(regular);
   Button_Time.SetCaption(QStringLiteral("00:00:00"));
   Button_Time.SetDowned(true);
+  Button_Play.OnClick = [this] { Button_PlayClick(); };
+  Button_Info.OnClick = [this] { Button_InfoClick(); };
+  Button_Help.OnClick = [this] { Button_HelpClick(); };
+  Button_Setup.OnClick = [this] { Button_SetupClick(); };
   Button_Close.OnClick = [this] { Button_CloseClick(); };
+  Button_Highscore.OnClick = [this] { Button_HighscoreClick(); };
 
   TimerCounter.setInterval(1000);
+  connect(&TimerCounter, &QTimer::timeout, this, [this] { TimerCounterTimer(); });
+  Carousel.OnChanged = [this] {
+    CarouselImage->Picture = Carousel.Picture;
+    CarouselImage->update();
+  };
 
   FormCreate();
+}
+
+TForm_Tessaryn::~TForm_Tessaryn() {
+  KeyboardHook.Remove();
+  Game.FreeTiles();
+  if (Form_Tessaryn == this) Form_Tessaryn = nullptr;
 }
 
 void TForm_Tessaryn::SetUpMenuButton(TTrovGameButton& button, int left, int top, int width,
@@ -74,9 +98,13 @@ void TForm_Tessaryn::SetUpMenuButton(TTrovGameButton& button, int left, int top,
 void TForm_Tessaryn::FormCreate() {
   // Exactly the screen, from its top-left corner; not maximised, not on top.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+  KeyboardHook.Install();
   ApplyLanguage(LangGerman);
   ApplyHints();
   SetPlaying(false);
+  TimerCounter.stop();
+  ResetClock();
+  Game.TargetIndex = Game.Random.DrawPhoto();
 }
 
 void TForm_Tessaryn::resizeEvent(QResizeEvent* event) {
@@ -140,10 +168,19 @@ void TForm_Tessaryn::Panel_MenuResize() {
 
 void TForm_Tessaryn::Panel_BackResize() {
   DrawBackground();
+  BuildCarouselFrame();
+  Carousel.ShowAroundPhoto(Game.TargetIndex);
+}
+
+void TForm_Tessaryn::BuildCarouselFrame() {
+  if (!CarouselImage) CarouselImage = new TImageBox(&Panel_Back);
+  CarouselImage->setGeometry(TPhotoCarousel::Left, 0, TPhotoCarousel::Width, Panel_Back.height());
+  CarouselImage->show();
+  Carousel.BuildCarouselFrame(Image_Back.Picture);
 }
 
 void TForm_Tessaryn::ApplyHints() {
-  Button_Play.setToolTip(Playing ? HintAbortGame : HintNewGame);
+  Button_Play.setToolTip(Game.Playing ? HintAbortGame : HintNewGame);
   Button_Help.setToolTip(HintHelp);
   Button_Info.setToolTip(HintInfo);
   Button_Highscore.setToolTip(HintHighscore);
@@ -152,11 +189,157 @@ void TForm_Tessaryn::ApplyHints() {
 }
 
 void TForm_Tessaryn::SetPlaying(bool value) {
-  Playing = value;
-  Button_Play.setToolTip(value ? HintAbortGame : HintNewGame);
-  Button_Play.SetPicIdle(ImageList_Menu[value ? 1 : 0]);
+  Game.SetPlaying(value);
+}
+
+void TForm_Tessaryn::ShowPlaying(bool playing) {
+  Button_Play.setToolTip(playing ? HintAbortGame : HintNewGame);
+  Button_Play.SetPicIdle(ImageList_Menu[playing ? 1 : 0]);
+}
+
+void TForm_Tessaryn::keyPressEvent(QKeyEvent* event) {
+  FormKeyDown(event->key(), event->modifiers());
+  QWidget::keyPressEvent(event);
+}
+
+void TForm_Tessaryn::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+  if (shift & Qt::AltModifier) {
+    if (key == Qt::Key_F4) Button_CloseClick();
+    return;
+  }
+  if (shift & Qt::ControlModifier) {
+    if (key == Qt::Key_X) Button_CloseClick();
+    return;
+  }
+  switch (key) {
+    case Qt::Key_F1:
+      Button_HelpClick();
+      break;
+    case Qt::Key_F2:
+      Button_InfoClick();
+      break;
+    case Qt::Key_F3:
+      Button_HighscoreClick();
+      break;
+    case Qt::Key_F4:
+      Button_SetupClick();
+      break;
+    case Qt::Key_F5:
+      Button_PlayClick();
+      break;
+    case Qt::Key_Escape:
+      if (Game.Playing) Button_PlayClick();
+      break;
+    default:
+      break;
+  }
+}
+
+template <typename TBody>
+void TForm_Tessaryn::MenuDialogBracket(TBody body) {
+  Suspended = true;
+  KeyboardHook.Remove();
+  const bool musicWasPlaying = StopMusic();
+  TBracketEnd end = TBracketEnd::Normal;
+  try {
+    end = body();
+  } catch (...) {
+    // An error in a dialog must not leave the clock paused for the rest of the game.
+    KeyboardHook.Install();
+    Suspended = false;
+    if (musicWasPlaying) PlayMusic();
+    throw;
+  }
+  KeyboardHook.Install();
+  if (end == TBracketEnd::Aborted) return;
+  Suspended = false;
+  if (musicWasPlaying) PlayMusic();
+}
+
+void TForm_Tessaryn::Button_PlayClick() {
+  MenuDialogBracket([this] {
+    if (Game.Playing) {
+      if (!AskConfirmation(MsgConfirmAbort)) return TBracketEnd::Normal;
+      Game.AbortGame();
+      return TBracketEnd::Aborted;
+    }
+    PlayerData.reset();
+    if (AskForNewPlayer()) Game.StartNewGame();
+    return TBracketEnd::Normal;
+  });
+}
+
+// The new game dialog asks for the player's name; until it exists a game is anonymous.
+bool TForm_Tessaryn::AskForNewPlayer() {
+  PlayerData = std::make_unique<TSpielerDaten>();
+  PlayerData->Datum = QDate::currentDate();
+  return true;
+}
+
+void TForm_Tessaryn::Button_SetupClick() {
+  MenuDialogBracket([] { return TBracketEnd::Normal; });
+}
+
+void TForm_Tessaryn::Button_HelpClick() {
+  MenuDialogBracket([] { return TBracketEnd::Normal; });
+}
+
+void TForm_Tessaryn::Button_HighscoreClick() {
+  MenuDialogBracket([] { return TBracketEnd::Normal; });
+}
+
+void TForm_Tessaryn::Button_InfoClick() {
+  MenuDialogBracket([] { return TBracketEnd::Normal; });
 }
 
 void TForm_Tessaryn::Button_CloseClick() {
   close();
+}
+
+void TForm_Tessaryn::closeEvent(QCloseEvent* event) {
+  // The clock goes on while the question is open: this is no menu dialog.
+  if (AskConfirmation(MsgConfirmQuit))
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TForm_Tessaryn::TimerCounterTimer() {
+  const bool active = IsMusicPlaying();
+  if (Suspended) {
+    if (active) StopMusic();
+    return;
+  }
+  if (!active) PlayMusic();
+  Button_Time.SetCaption(Clock.TickClock());
+}
+
+void TForm_Tessaryn::ResetClock() {
+  Button_Time.SetCaption(Clock.ResetClock());
+}
+
+void TForm_Tessaryn::SetClockRunning(bool running) {
+  if (running)
+    TimerCounter.start();
+  else
+    TimerCounter.stop();
+}
+
+// The congratulations dialog and the stored result come with the dialogs; until
+// then a finished game just ends.
+void TForm_Tessaryn::RecordResult() {
+  PlayerData.reset();
+}
+
+// Sound comes with the sound system; until then the game is silent.
+void TForm_Tessaryn::PlaySnap() {}
+void TForm_Tessaryn::PlayShot() {}
+void TForm_Tessaryn::PlayFinale() {}
+void TForm_Tessaryn::PlayMusic() {}
+void TForm_Tessaryn::StopAllSounds() {}
+bool TForm_Tessaryn::StopMusic() {
+  return false;
+}
+bool TForm_Tessaryn::IsMusicPlaying() {
+  return false;
 }

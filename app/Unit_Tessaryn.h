@@ -5,17 +5,25 @@
 #include <QWidget>
 #include <array>
 
+#include "app/ArrowKeyHook.h"
 #include "controls/ImageBox.h"
 #include "controls/Panel.h"
 #include "controls/TrovGameButton.h"
+#include "game/GameHost.h"
+#include "game/GameRules.h"
+#include "game/PhotoCarousel.h"
+#include "game/PlayClock.h"
+#include "game/RandomSource.h"
 
 // The main window: borderless and exactly as large as the screen. On top the
 // 41-pixel menu bar with the play button, the title and six buttons at the
 // right; below it the play area, a dark band over a strip of stones.
-class TForm_Tessaryn : public QWidget {
+class TForm_Tessaryn : public QWidget, public TGameHost {
   Q_OBJECT
  public:
-  explicit TForm_Tessaryn(QWidget* parent = nullptr);
+  // random: the game's generator; the program's own is seeded from the clock.
+  explicit TForm_Tessaryn(TRandomSource* random = nullptr, QWidget* parent = nullptr);
+  ~TForm_Tessaryn() override;
 
   // Components, in the order of declaration.
   TPanel Panel_Menu{this};
@@ -33,22 +41,62 @@ class TForm_Tessaryn : public QWidget {
   TTrovGameButton Button_Time{&Panel_Menu};
 
   // Own fields.
-  bool Playing = false;
+  bool Suspended = false;  // a menu dialog bracket runs: no counting, no music
+  TPlayClock Clock;        // Hours, Minutes, Seconds, PlayTimeText
+  TImageBox* CarouselImage = nullptr;
+  TPhotoCarousel Carousel;
+  std::unique_ptr<TRandomSource> OwnRandom;
+  TGame Game;  // Playing, TargetIndex, TargetSequence, Tiles
+  TArrowKeyHook KeyboardHook;
 
   void FormCreate();
   void DrawMenuBar();
-  void DrawBackground();
+  void DrawBackground() override;
   void Panel_MenuResize();
   void Panel_BackResize();
+  void BuildCarouselFrame();
   void ApplyHints();
   void SetPlaying(bool value);
+
+  // Keyboard and menu commands.
+  void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+  void Button_PlayClick();
+  void Button_SetupClick();
+  void Button_HelpClick();
+  void Button_HighscoreClick();
+  void Button_InfoClick();
   void Button_CloseClick();
+
+  // Play clock.
+  void TimerCounterTimer();
+
+  // What the game asks of the window.
+  void ShowPlaying(bool playing) override;
+  void PlaySnap() override;
+  void PlayShot() override;
+  void PlayFinale() override;
+  void PlayMusic() override;
+  void StopAllSounds() override;
+  bool StopMusic();
+  bool IsMusicPlaying();
+  void ResetClock() override;
+  void SetClockRunning(bool running) override;
+  void RecordResult() override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  enum class TBracketEnd { Normal, Aborted };
+  // Runs a menu command's dialog: the clock pauses, the arrow keys go to the
+  // dialog and the music stops; afterwards all comes back, except that an
+  // aborted game leaves the music off.
+  template <typename TBody>
+  void MenuDialogBracket(TBody body);
+  bool AskForNewPlayer();
   void SetUpMenuButton(TTrovGameButton& button, int left, int top, int width, int height,
                        const QImage& glyph);
 };

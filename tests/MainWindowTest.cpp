@@ -6,6 +6,10 @@
 #include "app/Unit_Tessaryn.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
+#include "tests/GameFixture.h"
+#include "tests/MessageBoxRecorder.h"
+
+#include <set>
 
 TEST(MainLayout, MenuButtonsAt1024) {
   const TMenuButtonLefts lefts = LayoutMenuButtons(1024);
@@ -29,11 +33,21 @@ TEST(MainLayout, BandAndStoneCopies) {
 namespace {
 
 struct TMainWindow : testing::Test {
-  TForm_Tessaryn Form;
+  TFixedRandom Random{5};
+  TForm_Tessaryn Form{&Random};
+  TMessageBoxRecorder Boxes;
+
   void SetUp() override {
     Form.setGeometry(0, 0, 1024, 768);
     Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&Form, static_cast<Qt::Key>(key), modifiers);
+  }
+  void KeyEvent(QEvent::Type type, int key, bool autoRepeat) {
+    QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QCoreApplication::sendEvent(&Form, &event);
   }
 };
 
@@ -51,6 +65,9 @@ TEST_F(TMainWindow, PanelsAndButtonsAt1024x768) {
   for (const auto& [button, geometry] : buttons) EXPECT_EQ(button->geometry(), geometry);
   EXPECT_EQ(Form.Button_Time.Caption(), "00:00:00");
   EXPECT_TRUE(Form.Button_Time.Downed());
+  ASSERT_NE(Form.CarouselImage, nullptr);
+  EXPECT_EQ(Form.CarouselImage->geometry(), QRect(10, 0, 366, 727));
+  EXPECT_EQ(Form.Carousel.ShownPhotos[1], Form.Game.TargetIndex) << "a random photo to begin with";
 }
 
 TEST_F(TMainWindow, MenuBarGradientAndPlayAreaBandOverStones) {
@@ -87,9 +104,109 @@ TEST_F(TMainWindow, HintsFollowThePlayingFlag) {
   ApplyLanguage(LangGerman);
 }
 
-TEST_F(TMainWindow, ExitButtonCloses) {
+TEST_F(TMainWindow, ClosingAsksFirst) {
+  Boxes.Answers = {false, false, true};
   QTest::mouseClick(&Form.Button_Close, Qt::LeftButton);
+  EXPECT_TRUE(Form.isVisible());
+  Key(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_TRUE(Form.isVisible());
+  Key(Qt::Key_F1, Qt::AltModifier);
+  Key(Qt::Key_F5, Qt::ControlModifier);
+  EXPECT_EQ(Boxes.Boxes.size(), 2) << "Alt and Ctrl with other keys do nothing";
+  EXPECT_FALSE(Form.Game.Playing);
+  Key(Qt::Key_F4, Qt::AltModifier);
   EXPECT_FALSE(Form.isVisible());
+  ASSERT_EQ(Boxes.Boxes.size(), 3);
+  EXPECT_EQ(Boxes.Boxes[2].Kind, TMessageKind::Confirmation);
+  EXPECT_EQ(Boxes.Boxes[2].Title, "Bestätigen");
+  EXPECT_EQ(Boxes.Boxes[2].Text, "Möchten Sie das Tessaryn Puzzle wirklich beenden?");
+}
+
+TEST_F(TMainWindow, F5StartsAGameOnTheBoard) {
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(Boxes.Boxes.isEmpty()) << "Esc while idle does nothing";
+  Key(Qt::Key_F5, Qt::ShiftModifier);
+  ASSERT_TRUE(Form.Game.Playing);
+  EXPECT_TRUE(Form.TimerCounter.isActive());
+  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:00");
+  EXPECT_EQ(Form.Button_Play.toolTip(), "Spiel abbrechen (ESC)");
+  std::set<std::pair<int, int>> cells;
+  for (int k = 1; k <= 25; ++k) {
+    const TPuzzleMemo* tile = Form.Game.Tiles[static_cast<size_t>(k)].get();
+    ASSERT_TRUE(tile && tile->isVisible() && tile->parentWidget() == &Form.Panel_Back);
+    cells.insert({tile->x(), tile->y()});
+  }
+  std::set<std::pair<int, int>> expected;
+  for (int x : {395, 519, 643, 767, 891})
+    for (int y : {10, 134, 258, 382, 506}) expected.insert({x, y});
+  EXPECT_EQ(cells, expected);
+  Form.TimerCounterTimer();
+  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:01");
+}
+
+TEST_F(TMainWindow, AbortIsAskedInsideTheBracket) {
+  Key(Qt::Key_F5);
+  ASSERT_TRUE(Form.Game.Playing);
+  bool suspendedDuringQuestion = false, hookDuringQuestion = true;
+  Boxes.WhileShown = [&] {
+    suspendedDuringQuestion = Form.Suspended;
+    hookDuringQuestion = Form.KeyboardHook.Installed();
+  };
+  Boxes.Answers = {false, true};
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(suspendedDuringQuestion);
+  EXPECT_FALSE(hookDuringQuestion);
+  EXPECT_EQ(Boxes.Boxes[0].Text, "Möchten Sie das Spiel wirklich beenden?");
+  EXPECT_TRUE(Form.Game.Playing) << "No: the game goes on";
+  EXPECT_FALSE(Form.Suspended);
+  EXPECT_TRUE(Form.KeyboardHook.Installed());
+  QTest::mouseClick(&Form.Button_Play, Qt::LeftButton);
+  EXPECT_FALSE(Form.Game.Playing);
+  EXPECT_FALSE(Form.TimerCounter.isActive());
+  EXPECT_EQ(Form.Game.Tiles[1], nullptr);
+  EXPECT_TRUE(Form.KeyboardHook.Installed());
+  EXPECT_TRUE(Form.Suspended) << "an abort leaves the bracket early";
+  EXPECT_EQ(Form.Carousel.ShownPhotos[1], Form.Game.TargetIndex);
+}
+
+TEST_F(TMainWindow, ThePlayClockRestsWhileSuspended) {
+  Key(Qt::Key_F5);
+  Form.TimerCounterTimer();
+  Form.Suspended = true;
+  Form.TimerCounterTimer();
+  Form.TimerCounterTimer();
+  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:01");
+  Form.Suspended = false;
+  Form.TimerCounterTimer();
+  EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02");
+}
+
+TEST_F(TMainWindow, OnePressOfAnArrowMovesTheCarouselByOne) {
+  Form.Game.TargetIndex = 24;
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Form.Game.TargetIndex, 25);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Form.Game.TargetIndex, 1);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Form.Game.TargetIndex, 25);
+  EXPECT_EQ(Form.Carousel.ShownPhotos, (std::array<int, 3>{24, 25, 1}));
+  // A held key repeats as release and press pairs: it moves on once per repeat.
+  KeyEvent(QEvent::KeyPress, Qt::Key_Down, false);
+  for (int repeat = 0; repeat < 3; ++repeat) {
+    KeyEvent(QEvent::KeyRelease, Qt::Key_Down, true);
+    KeyEvent(QEvent::KeyPress, Qt::Key_Down, true);
+  }
+  KeyEvent(QEvent::KeyRelease, Qt::Key_Down, false);
+  EXPECT_EQ(Form.Game.TargetIndex, 4);
+}
+
+TEST_F(TMainWindow, ArrowsWhilePlayingAreSwallowed) {
+  Key(Qt::Key_F5);
+  const auto shown = Form.Carousel.ShownPhotos;
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(Form.Game.TargetIndex, 1);
+  EXPECT_EQ(Form.Carousel.ShownPhotos, shown);
 }
 
 TEST(ProgramFonts, ArialMeasuresAsLiberationSans) {
@@ -97,4 +214,27 @@ TEST(ProgramFonts, ArialMeasuresAsLiberationSans) {
   EXPECT_TRUE(info.family() == "Liberation Sans" || info.family() == "Arial")
       << info.family().toStdString();
   EXPECT_EQ(info.pixelSize(), 13);
+}
+
+TEST_F(TMainWindow, AWholeGamePlayedWithTheMouse) {
+  Key(Qt::Key_F5);
+  ASSERT_TRUE(Form.Game.Playing);
+  auto press = [&](const TPuzzleMemo* tile, Qt::MouseButton button) {
+    const QPoint at = tile->mapTo(&Form, tile->rect().center());
+    QTest::mousePress(Form.windowHandle(), button, {}, at);
+    QTest::mouseRelease(Form.windowHandle(), button, {}, at);
+  };
+  for (int round = 1; round <= 25; ++round) {
+    const TPuzzleMemo* target =
+        Form.Game
+            .Tiles[static_cast<size_t>(
+                Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)])]
+            .get();
+    EXPECT_EQ(Form.Carousel.ShownPhotos[1], target->Tag);
+    press(target, round % 2 ? Qt::LeftButton : Qt::RightButton);
+    EXPECT_TRUE(target->ShowMemo);
+  }
+  EXPECT_FALSE(Form.Game.Playing);
+  EXPECT_FALSE(Form.TimerCounter.isActive());
+  EXPECT_EQ(Form.Button_Play.PicIdle(), Form.ImageList_Menu[0]);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "dialogs/MessageBoxes.h"
 
@@ -20,4 +21,5 @@ class TMessageBoxRecorder : public TMessageBoxSeam {
 
   QList<TBox> Boxes;
   QList<bool> Answers;
+  std::function<void()> WhileShown;  // runs while a box is "on screen"
 };

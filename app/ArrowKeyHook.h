@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+// Takes Up and Down away from every window of the program while installed,
+// and browses with them: the toggle flips on every Up or Down event, press and
+// release alike, so a press acts once and a held key (whose repeats come as
+// release and press pairs) acts on every repeat.
+class TArrowKeyHook : public QObject {
+  Q_OBJECT
+ public:
+  // step: −1 for Up, +1 for Down.
+  explicit TArrowKeyHook(std::function<void(int step)> onArrow);
+  ~TArrowKeyHook() override;
+
+  void Install();
+  void Remove();
+  bool Installed() const { return IsInstalled; }
+
+  bool HookToggle = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<void(int)> OnArrow;
+  bool IsInstalled = false;
+};

@@ -1,0 +1,122 @@
+#include "controls/PuzzleMemo.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "controls/cursors.h"
+
+TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
+  resize(25, 25);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setCursor(OpenHandCursor());
+  // A colour change shows at once, not only at the next size or hover change.
+  MemoColors.OnChangeColors = [this] {
+    UpdateDeckImage();
+    update();
+  };
+}
+
+void TPuzzleMemo::SetMemoBitmap(const QImage& photo) {
+  MemoSource = photo.copy();
+  UpdateMemoImage();
+  update();
+}
+
+void TPuzzleMemo::SetDeckSymbol(const QImage& symbol) {
+  Symbol = symbol.copy();
+  UpdateDeckImage();
+  update();
+}
+
+const QImage& TPuzzleMemo::ShownImage() const {
+  return IsPressed || ShowMemo ? MemoImage : DeckImage;
+}
+
+void TPuzzleMemo::UpdateMemoImage() {
+  if (MemoSource.isNull()) {
+    MemoImage = QImage(size(), QImage::Format_RGB32);
+    MemoImage.fill(Qt::white);
+    return;
+  }
+  MemoImage = StretchHalftone(MemoSource, size()).convertToFormat(QImage::Format_RGB32);
+}
+
+void TPuzzleMemo::UpdateDeckImage() {
+  DeckImage = QImage(size(), QImage::Format_RGB32);
+  QPainter painter(&DeckImage);
+  FillVerticalGradient(painter, DeckImage.rect(),
+                       IsHovered ? MemoColors.HoverColor1 : MemoColors.Color1,
+                       IsHovered ? MemoColors.HoverColor2 : MemoColors.Color2);
+  if (!Symbol.isNull())
+    DrawTransparent(painter, width() / 2 - Symbol.width() / 2, height() / 2 - Symbol.height() / 2,
+                    Symbol, ColorAt(Symbol, 0, 0));
+}
+
+void TPuzzleMemo::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, ShownImage());
+}
+
+void TPuzzleMemo::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // A hidden tile gets its size change again when it is shown: build once per size.
+  if (MemoImage.size() != size()) UpdateMemoImage();
+  if (DeckImage.size() != size()) UpdateDeckImage();
+  update();
+}
+
+void TPuzzleMemo::enterEvent(QEnterEvent* event) {
+  if (!Locked) {
+    IsHovered = true;
+    if (!ShowMemo) {
+      UpdateDeckImage();
+      update();
+    }
+    SetScreenCursor(OpenHandCursor());
+  }
+  QWidget::enterEvent(event);
+}
+
+void TPuzzleMemo::leaveEvent(QEvent* event) {
+  IsHovered = false;
+  if (!ShowMemo) {
+    UpdateDeckImage();
+    update();
+  }
+  ResetScreenCursor();
+  QWidget::leaveEvent(event);
+}
+
+void TPuzzleMemo::mousePressEvent(QMouseEvent*) {
+  if (!IsPressed && !Locked) {
+    IsPressed = true;
+    update();
+    SetScreenCursor(GrabHandCursor());
+  }
+  if (OnMouseDown) OnMouseDown(this);
+}
+
+// Qt keeps delivering the mouse to the tile that was pressed, for every button,
+// so a release anywhere ends the peek; it ends when the last held button is up.
+void TPuzzleMemo::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = event->button() == Qt::LeftButton && !SecondPressOfDoubleClick &&
+                     rect().contains(event->position().toPoint());
+  if (event->buttons() == Qt::NoButton) SecondPressOfDoubleClick = false;
+  if (click && !Locked && OnClick) OnClick(this);
+  if (IsPressed && event->buttons() == Qt::NoButton) {
+    IsPressed = false;
+    update();
+    SetScreenCursor(OpenHandCursor());
+  }
+  if (OnMouseUp) OnMouseUp(this);
+}
+
+void TPuzzleMemo::mouseMoveEvent(QMouseEvent*) {
+  if (OnMouseMove) OnMouseMove(this);
+}
+
+// The second press has already arrived as a press of its own; its release clicks no more.
+void TPuzzleMemo::mouseDoubleClickEvent(QMouseEvent*) {
+  SecondPressOfDoubleClick = true;
+}

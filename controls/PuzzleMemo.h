@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "controls/NotifyingProperty.h"
+#include "media/FuncUnit.h"
+
+// The gradient colours of a tile's back, normal and under the mouse.
+class TPuzzleMemoColors {
+ public:
+  std::function<void()> OnChangeColors;
+
+  TNotifyingProperty<TColor> Color1{OnChangeColors, 0xA3957D};
+  TNotifyingProperty<TColor> Color2{OnChangeColors, 0x90826B};
+  TNotifyingProperty<TColor> HoverColor1{OnChangeColors, 0xCBC1AF};
+  TNotifyingProperty<TColor> HoverColor2{OnChangeColors, 0xA3957D};
+};
+
+// A photo card of the board. It shows one of two prepared pictures: its back
+// (a gradient with the deck symbol in the middle) or its photo, stretched to
+// the tile. The photo shows while the tile is face up and, on an unlocked
+// tile, for as long as a mouse button is held: a press lets the player peek.
+class TPuzzleMemo : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TPuzzleMemo(QWidget* parent = nullptr);
+
+  // Plain flags: writing them does not repaint; the caller asks for that.
+  bool Locked = false;    // no hover look, no peek, no click
+  bool ShowMemo = false;  // face up
+  int Tag = 0;            // the photo's number
+
+  bool Hovered() const { return IsHovered; }
+  bool Pressed() const { return IsPressed; }
+
+  void SetMemoBitmap(const QImage& photo);
+  const QImage& DeckSymbol() const { return Symbol; }
+  void SetDeckSymbol(const QImage& symbol);
+  TPuzzleMemoColors MemoColors;
+
+  // The picture a paint copies: the photo or the back.
+  const QImage& ShownImage() const;
+
+  std::function<void(TPuzzleMemo*)> OnMouseDown;
+  std::function<void(TPuzzleMemo*)> OnMouseUp;
+  std::function<void(TPuzzleMemo*)> OnMouseMove;
+  std::function<void(TPuzzleMemo*)> OnClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  void UpdateMemoImage();
+  void UpdateDeckImage();
+
+  bool IsHovered = false;
+  bool IsPressed = false;
+  bool SecondPressOfDoubleClick = false;
+  QImage MemoSource;
+  QImage MemoImage;
+  QImage DeckImage;
+  QImage Symbol;
+};

@@ -1,0 +1,38 @@
+#include "controls/cursors.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+
+#include "media/ResourceCatalogue.h"
+
+namespace {
+
+QCursor CursorFromResource(const char* name, Qt::CursorShape fallback) {
+  QPixmap picture;
+  if (!picture.loadFromData(ResourceBytes(TResourceType::CURSOR, QString::fromLatin1(name))))
+    return QCursor(fallback);
+  return QCursor(picture, 0, 0);
+}
+
+}  // namespace
+
+QCursor OpenHandCursor() {
+  static const QCursor cursor = CursorFromResource("CUR_101", Qt::OpenHandCursor);
+  return cursor;
+}
+
+QCursor GrabHandCursor() {
+  static const QCursor cursor = CursorFromResource("CUR_102", Qt::ClosedHandCursor);
+  return cursor;
+}
+
+void SetScreenCursor(const QCursor& cursor) {
+  if (QGuiApplication::overrideCursor())
+    QGuiApplication::changeOverrideCursor(cursor);
+  else
+    QGuiApplication::setOverrideCursor(cursor);
+}
+
+void ResetScreenCursor() {
+  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}

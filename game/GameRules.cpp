@@ -1,0 +1,143 @@
+#include "game/GameRules.h"
+
+#include <QWidget>
+#include <algorithm>
+
+#include "media/FuncUnit.h"
+#include "media/ResourceCatalogue.h"
+#include "persistence/VarUnit.h"
+
+QPoint TBoardGeometry::Cell(int index) const {
+  return {X0 + (index % 5) * (T + 4), 10 + (index / 5) * (T + 4)};
+}
+
+TBoardGeometry BoardGeometry(QSize playArea) {
+  const int side = std::min(playArea.width() - 420, playArea.height() - 40);
+  return {side, side / 5, playArea.width() - side - 25};
+}
+
+TGame::TGame(TGameHost& host, TPhotoCarousel& carousel, TRandomSource& random, QWidget* boardParent)
+    : Random(random), Host(host), Carousel(carousel), BoardParent(boardParent) {}
+
+TGame::~TGame() {
+  FreeTiles();
+}
+
+void TGame::SetPlaying(bool value) {
+  Playing = value;
+  Host.ShowPlaying(value);
+}
+
+void TGame::ShuffleTargets() {
+  TargetSequence.fill(0);
+  Random.SeedFromClock();
+  int v = Random.DrawPhoto();
+  for (int i = 1; i <= 25; ++i) {
+    while (std::find(TargetSequence.begin() + 1, TargetSequence.end(), v) != TargetSequence.end())
+      v = Random.DrawPhoto();
+    TargetSequence[static_cast<size_t>(i)] = v;
+  }
+}
+
+void TGame::BuildBoard() {
+  Host.SetClockRunning(false);
+  FreeTiles();
+  const TBoardGeometry board = BoardGeometry(BoardParent->size());
+  const QImage deckSymbol = LoadBitmapResource(QStringLiteral("KAMERA"));
+  QImage photo;
+  for (int k = 1; k <= 25; ++k) {
+    auto tile = std::make_unique<TPuzzleMemo>();
+    tile->setVisible(false);
+    tile->setParent(BoardParent);
+    tile->resize(board.T, board.T);
+    tile->Tag = k;
+    tile->Locked = false;
+    tile->MemoColors.Color1 = 0xA8AFBD;
+    tile->MemoColors.Color2 = 0x8792A0;
+    tile->MemoColors.HoverColor1 = 0xC2C8D1;
+    tile->MemoColors.HoverColor2 = 0x9DA6B3;
+    tile->OnMouseDown = [this](TPuzzleMemo* sender) { TileMouseDown(sender); };
+    tile->OnMouseUp = [this](TPuzzleMemo* sender) { TileMouseUp(sender); };
+    LoadJpgResource(photo, PhotoResourceName(k));
+    tile->SetMemoBitmap(photo);
+    tile->SetDeckSymbol(deckSymbol);
+    Tiles[static_cast<size_t>(k)] = std::move(tile);
+  }
+  int p = Random.DrawPhoto();
+  for (int cell = 0; cell < 25; ++cell) {
+    while (!Tiles[static_cast<size_t>(p)]->isHidden()) p = Random.DrawPhoto();
+    TPuzzleMemo& tile = *Tiles[static_cast<size_t>(p)];
+    tile.move(board.Cell(cell));
+    tile.setVisible(true);
+  }
+  Host.ResetClock();
+  Host.SetClockRunning(true);
+  Host.PlayMusic();
+}
+
+void TGame::FreeTiles() {
+  for (auto& tile : Tiles) tile.reset();
+}
+
+bool TGame::AllRevealed() const {
+  return std::all_of(Tiles.begin() + 1, Tiles.end(), [](const std::unique_ptr<TPuzzleMemo>& tile) {
+    return tile && tile->ShowMemo;
+  });
+}
+
+void TGame::TileMouseDown(QObject* sender) {
+  auto* tile = qobject_cast<TPuzzleMemo*>(sender);
+  if (!tile) return;
+  if (!Playing) {
+    if (tile->ShowMemo) {
+      Host.PlaySnap();
+      Carousel.ShowAroundPhoto(tile->Tag);
+    }
+    return;
+  }
+  if (!tile->ShowMemo && tile->Tag == TargetSequence[static_cast<size_t>(TargetIndex)]) {
+    Host.PlaySnap();
+    tile->ShowMemo = true;
+    tile->Locked = true;
+    if (AllRevealed())
+      Carousel.ShowAroundPhoto(TargetIndex);
+    else
+      Carousel.AdvanceTarget(TargetIndex, TargetSequence);
+    return;
+  }
+  if (!tile->Locked) Host.PlayShot();
+}
+
+void TGame::TileMouseUp(QObject*) {
+  if (!Playing || !AllRevealed()) return;
+  Host.SetClockRunning(false);
+  Host.StopAllSounds();
+  Host.PlayFinale();
+  SetPlaying(false);
+  Host.RecordResult();
+}
+
+void TGame::Navigate(int newIndex) {
+  if (Playing) return;
+  Host.PlaySnap();
+  TargetIndex = newIndex > 25 ? 1 : newIndex < 1 ? 25 : newIndex;
+  Carousel.ShowAroundPhoto(TargetIndex);
+}
+
+void TGame::StartNewGame() {
+  ShuffleTargets();
+  TargetIndex = 0;
+  Carousel.AdvanceTarget(TargetIndex, TargetSequence);
+  BuildBoard();
+  SetPlaying(true);
+}
+
+void TGame::AbortGame() {
+  PlayerData.reset();
+  Host.SetClockRunning(false);
+  FreeTiles();
+  Host.DrawBackground();
+  SetPlaying(false);
+  TargetIndex = Random.DrawPhoto();
+  Carousel.ShowAroundPhoto(TargetIndex);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <array>
+#include <memory>
+
+#include "controls/PuzzleMemo.h"
+#include "game/GameHost.h"
+#include "game/PhotoCarousel.h"
+#include "game/RandomSource.h"
+
+class QObject;
+class QWidget;
+
+// Where the board goes on a play area: a square of Side pixels at the right,
+// 5 x 5 tiles of T pixels with 4-pixel gaps, from (X0, 10).
+struct TBoardGeometry {
+  int Side, T, X0;
+  QPoint Cell(int index) const;  // 0 … 24, row by row from the top left
+};
+TBoardGeometry BoardGeometry(QSize playArea);
+
+// The game: the target sequence, the board of 25 photo tiles and the rules of
+// a press. The main window owns it and feeds it the tiles' events; tests make
+// the same calls.
+class TGame {
+ public:
+  TGame(TGameHost& host, TPhotoCarousel& carousel, TRandomSource& random, QWidget* boardParent);
+  ~TGame();
+
+  bool Playing = false;
+  int TargetIndex = 0;
+  std::array<int, 26> TargetSequence{};                  // [1 … 25] used
+  std::array<std::unique_ptr<TPuzzleMemo>, 26> Tiles{};  // [k] carries photo k
+
+  void SetPlaying(bool value);
+  void ShuffleTargets();
+  void BuildBoard();
+  void FreeTiles();
+  bool AllRevealed() const;
+  void TileMouseDown(QObject* sender);
+  void TileMouseUp(QObject* sender);
+  void Navigate(int newIndex);
+
+  // The two ways out of the play button's question: a new game after the
+  // player is known, and a confirmed abort.
+  void StartNewGame();
+  void AbortGame();
+
+  TRandomSource& Random;
+
+ private:
+  TGameHost& Host;
+  TPhotoCarousel& Carousel;
+  QWidget* BoardParent;
+};

@@ -1,0 +1,34 @@
+#include "game/PlayClock.h"
+
+#include <QRegularExpression>
+
+#include "persistence/SQLUtils.h"
+
+QString TPlayClock::ResetClock() {
+  Hours = Minutes = Seconds = 0;
+  return FormatPlayTime(std::chrono::seconds(0));
+}
+
+QString TPlayClock::TickClock() {
+  if (Seconds < 59) {
+    ++Seconds;
+  } else {
+    Seconds = 0;
+    if (Minutes < 59) {
+      ++Minutes;
+    } else {
+      Minutes = 0;
+      ++Hours;
+    }
+  }
+  PlayTimeText = FormatPlayTime(std::chrono::seconds(Hours * 3600 + Minutes * 60 + Seconds));
+  return PlayTimeText;
+}
+
+std::optional<std::chrono::seconds> ParsePlayTime(const QString& text) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{2,}):([0-5]\\d):([0-5]\\d)$"));
+  const QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) return std::nullopt;
+  return std::chrono::seconds(match.captured(1).toLongLong() * 3600 +
+                              match.captured(2).toInt() * 60 + match.captured(3).toInt());
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <random>
+
+// The game's random numbers: photo numbers 1 … 25. An interface, so that tests
+// can deal a known board.
+class TRandomSource {
+ public:
+  virtual ~TRandomSource() = default;
+  // Seeds the generator from the clock (the program does it at start-up and
+  // before every shuffle).
+  virtual void SeedFromClock() = 0;
+  // A uniform draw from 1 … 25.
+  virtual int DrawPhoto() = 0;
+};
+
+class TClockSeededRandom : public TRandomSource {
+ public:
+  TClockSeededRandom();
+  void SeedFromClock() override;
+  int DrawPhoto() override;
+
+ private:
+  std::mt19937 Generator;
+};
