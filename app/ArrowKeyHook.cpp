@@ -5,9 +5,7 @@
 
 TArrowKeyHook::TArrowKeyHook(std::function<void(int)> onArrow) : OnArrow(std::move(onArrow)) {}
 
-TArrowKeyHook::~TArrowKeyHook() {
-  Remove();
-}
+TArrowKeyHook::~TArrowKeyHook() { Remove(); }
 
 void TArrowKeyHook::Install() {
   if (IsInstalled) return;

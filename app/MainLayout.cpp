@@ -17,9 +17,7 @@ QPoint TitlePosition(QSize panel, int textWidth, int textHeight) {
   return {panel.width() / 2 - textWidth / 2, panel.height() / 2 - textHeight / 2};
 }
 
-int BandHeight(int playAreaHeight) {
-  return std::max(0, playAreaHeight - BandGap);
-}
+int BandHeight(int playAreaHeight) { return std::max(0, playAreaHeight - BandGap); }
 
 std::vector<int> StoneLefts(int playAreaWidth, int stoneWidth) {
   std::vector<int> lefts;

@@ -1,6 +1,7 @@
 #include "app/Unit_Tessaryn.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include "dialogs/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
+#include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
 TForm_Tessaryn* Form_Tessaryn = nullptr;
@@ -81,8 +83,7 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
 }
 
 TForm_Tessaryn::~TForm_Tessaryn() {
-  KeyboardHook.Remove();
-  Game.FreeTiles();
+  FormDestroy();
   if (Form_Tessaryn == this) Form_Tessaryn = nullptr;
 }
 
@@ -95,16 +96,111 @@ void TForm_Tessaryn::SetUpMenuButton(TTrovGameButton& button, int left, int top,
   if (!glyph.isNull()) button.SetPicIdle(glyph);
 }
 
+void TForm_Tessaryn::FailStartup(const QString& message) {
+  ShowErrorBox(message);
+  throw EStartupFailed(message.toStdString());
+}
+
+void TForm_Tessaryn::MakeFolder(QString& folder, TSpecialFolder where, const QString& failure) {
+  folder = GetSpecialFolder(where) + QStringLiteral("Tessaryn Puzzle/");
+  if (!QDir().mkpath(folder)) FailStartup(failure);
+}
+
 void TForm_Tessaryn::FormCreate() {
+  FirstActivation = true;
   // Exactly the screen, from its top-left corner; not maximised, not on top.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
   KeyboardHook.Install();
-  ApplyLanguage(LangGerman);
+  MakeFolder(SettingsDir, TSpecialFolder::AppData,
+             QStringLiteral("Verzeichnis für die Einstellungen konnte nicht angelegt werden!"));
+  MakeFolder(DataDir, TSpecialFolder::Documents,
+             QStringLiteral("Verzeichnis für die Programmdaten konnte nicht angelegt werden!"));
+  DatabaseFile = DataDir + QStringLiteral("Tessaryn.dbs");
+  const QString openFailed =
+      QStringLiteral("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.");
+  try {
+    Database = std::make_unique<TSQLiteDatabase>(DatabaseFile);
+    // A file that is no database, or cannot be read, fails on its first read:
+    // that is a failed open too, and the file is left as it is.
+    if (!CreateTables())
+      FailStartup(QStringLiteral("Fehler beim Erstellen der Tabellen! Das Programm wird beendet."));
+  } catch (const ESQLiteException&) {
+    Database.reset();
+    FailStartup(openFailed);
+  }
+  SetupData = std::make_unique<TSetupDaten>();
+  try {
+    LoadSetup();
+  } catch (const ESQLiteException&) {
+    // The defaults stay; this step reports nothing.
+  }
+  ApplyLanguage();
   ApplyHints();
+  Suspended = false;
   SetPlaying(false);
+  Game.TargetIndex = 0;
   TimerCounter.stop();
   ResetClock();
+  Sounds.SoundStartUp();
+  Game.Random.SeedFromClock();
   Game.TargetIndex = Game.Random.DrawPhoto();
+}
+
+void TForm_Tessaryn::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+// Without a window manager a window may never be activated: the first showing
+// counts as the first activation too.
+void TForm_Tessaryn::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  activateWindow();
+  if (FirstActivation) QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void TForm_Tessaryn::FormActivate() {
+  if (!FirstActivation) return;
+  Sounds.PlayIntro();
+  ShowIntro();
+  FirstActivation = false;
+}
+
+void TForm_Tessaryn::ShowIntro() {
+  IntroForm = new TForm_Intro;
+  IntroForm->OnFinished = [this](QObject*) { IntroFinished(); };
+  IntroForm->show();
+  IntroForm->raise();
+  IntroForm->activateWindow();
+  IntroForm->repaint();
+}
+
+void TForm_Tessaryn::IntroFinished() {
+  if (IntroForm) {
+    IntroForm->OnFinished = nullptr;
+    // Released once the timer tick that called us has returned.
+    IntroForm->deleteLater();
+    IntroForm = nullptr;
+  }
+  if (!FirstRunDone()) ShowLanguageDialog();
+}
+
+// The first-start language question comes with the dialogs; until then the
+// first-run marker stays unwritten, so the question will still come.
+void TForm_Tessaryn::ShowLanguageDialog() {}
+
+void TForm_Tessaryn::FormCloseQuery(bool& canClose) { canClose = AskConfirmation(MsgConfirmQuit); }
+
+void TForm_Tessaryn::FormDestroy() {
+  Sounds.SoundShutDown();
+  KeyboardHook.Remove();
+  delete IntroForm;
+  IntroForm = nullptr;
+  SetupData.reset();
+  PlayerData.reset();
+  Game.FreeTiles();
+  delete CarouselImage;
+  CarouselImage = nullptr;
 }
 
 void TForm_Tessaryn::resizeEvent(QResizeEvent* event) {
@@ -188,9 +284,7 @@ void TForm_Tessaryn::ApplyHints() {
   Button_Close.setToolTip(HintExit);
 }
 
-void TForm_Tessaryn::SetPlaying(bool value) {
-  Game.SetPlaying(value);
-}
+void TForm_Tessaryn::SetPlaying(bool value) { Game.SetPlaying(value); }
 
 void TForm_Tessaryn::ShowPlaying(bool playing) {
   Button_Play.setToolTip(playing ? HintAbortGame : HintNewGame);
@@ -292,16 +386,13 @@ void TForm_Tessaryn::Button_InfoClick() {
   MenuDialogBracket([] { return TBracketEnd::Normal; });
 }
 
-void TForm_Tessaryn::Button_CloseClick() {
-  close();
-}
+void TForm_Tessaryn::Button_CloseClick() { close(); }
 
+// The clock goes on while the question is open: this is no menu dialog.
 void TForm_Tessaryn::closeEvent(QCloseEvent* event) {
-  // The clock goes on while the question is open: this is no menu dialog.
-  if (AskConfirmation(MsgConfirmQuit))
-    event->accept();
-  else
-    event->ignore();
+  bool canClose = false;
+  FormCloseQuery(canClose);
+  event->setAccepted(canClose);
 }
 
 void TForm_Tessaryn::TimerCounterTimer() {
@@ -314,9 +405,7 @@ void TForm_Tessaryn::TimerCounterTimer() {
   Button_Time.SetCaption(Clock.TickClock());
 }
 
-void TForm_Tessaryn::ResetClock() {
-  Button_Time.SetCaption(Clock.ResetClock());
-}
+void TForm_Tessaryn::ResetClock() { Button_Time.SetCaption(Clock.ResetClock()); }
 
 void TForm_Tessaryn::SetClockRunning(bool running) {
   if (running)
@@ -327,19 +416,12 @@ void TForm_Tessaryn::SetClockRunning(bool running) {
 
 // The congratulations dialog and the stored result come with the dialogs; until
 // then a finished game just ends.
-void TForm_Tessaryn::RecordResult() {
-  PlayerData.reset();
-}
+void TForm_Tessaryn::RecordResult() { PlayerData.reset(); }
 
-// Sound comes with the sound system; until then the game is silent.
-void TForm_Tessaryn::PlaySnap() {}
-void TForm_Tessaryn::PlayShot() {}
-void TForm_Tessaryn::PlayFinale() {}
-void TForm_Tessaryn::PlayMusic() {}
-void TForm_Tessaryn::StopAllSounds() {}
-bool TForm_Tessaryn::StopMusic() {
-  return false;
-}
-bool TForm_Tessaryn::IsMusicPlaying() {
-  return false;
-}
+void TForm_Tessaryn::PlaySnap() { Sounds.PlaySnap(); }
+void TForm_Tessaryn::PlayShot() { Sounds.PlayShot(); }
+void TForm_Tessaryn::PlayFinale() { Sounds.PlayFinale(); }
+void TForm_Tessaryn::PlayMusic() { Sounds.PlayMusic(); }
+void TForm_Tessaryn::StopAllSounds() { Sounds.StopAllSounds(); }
+bool TForm_Tessaryn::StopMusic() { return Sounds.StopMusic(); }
+bool TForm_Tessaryn::IsMusicPlaying() { return Sounds.IsMusicPlaying(); }

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <stdexcept>
 
 #include "app/ArrowKeyHook.h"
 #include "controls/ImageBox.h"
@@ -14,6 +15,15 @@
 #include "game/PhotoCarousel.h"
 #include "game/PlayClock.h"
 #include "game/RandomSource.h"
+#include "media/GameSounds.h"
+#include "media/Unit_Form_Intro.h"
+
+// A start-up step that could not be done: the player has been told, and the
+// program ends without opening its window.
+class EStartupFailed : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // The main window: borderless and exactly as large as the screen. On top the
 // 41-pixel menu bar with the play button, the title and six buttons at the
@@ -42,14 +52,25 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
 
   // Own fields.
   bool Suspended = false;  // a menu dialog bracket runs: no counting, no music
-  TPlayClock Clock;        // Hours, Minutes, Seconds, PlayTimeText
+  bool FirstActivation = true;
+  TForm_Intro* IntroForm = nullptr;
+  TPlayClock Clock;    // Hours, Minutes, Seconds, PlayTimeText
+  TGameSounds Sounds;  // Channels: the five sound slots and the volume found at start-up
   TImageBox* CarouselImage = nullptr;
   TPhotoCarousel Carousel;
   std::unique_ptr<TRandomSource> OwnRandom;
   TGame Game;  // Playing, TargetIndex, TargetSequence, Tiles
   TArrowKeyHook KeyboardHook;
 
+  // Start-up and shutdown.
   void FormCreate();
+  void FormActivate();
+  void ShowIntro();
+  void IntroFinished();
+  void ShowLanguageDialog();
+  void FormCloseQuery(bool& canClose);
+  void FormDestroy();
+
   void DrawMenuBar();
   void DrawBackground() override;
   void Panel_MenuResize();
@@ -88,6 +109,8 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   enum class TBracketEnd { Normal, Aborted };
@@ -97,6 +120,8 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   template <typename TBody>
   void MenuDialogBracket(TBody body);
   bool AskForNewPlayer();
+  [[noreturn]] void FailStartup(const QString& message);
+  void MakeFolder(QString& folder, TSpecialFolder where, const QString& failure);
   void SetUpMenuButton(TTrovGameButton& button, int left, int top, int width, int height,
                        const QImage& glyph);
 };

@@ -1,11 +1,9 @@
 #include <QIcon>
 
+#include "app/Program.h"
 #include "app/SingleInstance.h"
 #include "app/TessarynApplication.h"
-#include "app/Unit_Tessaryn.h"
-#include "dialogs/MessageBoxes.h"
 #include "media/ResourceCatalogue.h"
-#include "persistence/VarUnit.h"
 
 namespace {
 
@@ -23,12 +21,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Tessaryn Puzzle"));
   LoadProgramFonts();
   QApplication::setWindowIcon(ProgramIcon());
-  SetErrorReporter([](const QString& message) { ShowErrorBox(message); });
 
   TSingleInstanceGuard guard;
   if (!EnsureSingleInstance(guard)) return 0;
 
-  TForm_Tessaryn form;
-  form.show();
-  return QApplication::exec();
+  return RunProgram();
 }

@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
   std::printf("\n");
   reporter.PrintRatio("BM_BlendBitmaps", "BM_Memcpy", 3.0);
   reporter.PrintRatio("BM_LoadJpgResource", "BM_BareJpegDecode", 1.2);
+  reporter.PrintTime("BM_IntroTick", 2.0);
   reporter.PrintTime("BM_BuildBoard", 80.0);
   reporter.PrintTime("BM_AdvanceTarget", 10.0);
   reporter.PrintGrowth("BM_RankOfResult", "1000", "10000", 50.0);

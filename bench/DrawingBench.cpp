@@ -9,6 +9,7 @@
 #include "app/Unit_Tessaryn.h"
 #include "media/FuncUnit.h"
 #include "media/ResourceCatalogue.h"
+#include "media/Unit_Form_Intro.h"
 
 namespace {
 
@@ -90,5 +91,16 @@ void BM_DrawBackground(benchmark::State& state) {
   state.counters["height"] = form.Image_Back.height();
 }
 BENCHMARK(BM_DrawBackground)->Unit(benchmark::kMillisecond);
+
+// One step of the intro: blend the 800 x 600 fire and draw it on the screen's canvas.
+void BM_IntroTick(benchmark::State& state) {
+  TForm_Intro intro;
+  intro.Timer_Blend.stop();
+  for (auto _ : state) {
+    if (intro.BlendLevel <= 5) intro.BlendLevel = 255;
+    intro.Timer_BlendTimer();
+  }
+}
+BENCHMARK(BM_IntroTick)->Unit(benchmark::kMillisecond);
 
 }  // namespace

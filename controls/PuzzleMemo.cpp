@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "controls/cursors.h"
+#include "media/ScreenCursor.h"
 
 TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
   resize(25, 25);
@@ -117,6 +118,4 @@ void TPuzzleMemo::mouseMoveEvent(QMouseEvent*) {
 }
 
 // The second press has already arrived as a press of its own; its release clicks no more.
-void TPuzzleMemo::mouseDoubleClickEvent(QMouseEvent*) {
-  SecondPressOfDoubleClick = true;
-}
+void TPuzzleMemo::mouseDoubleClickEvent(QMouseEvent*) { SecondPressOfDoubleClick = true; }

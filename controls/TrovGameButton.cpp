@@ -80,9 +80,7 @@ void TTrovGameButton::SetEnabled(bool value) {
   update();
 }
 
-void TTrovGameButton::SetDefault(bool value) {
-  IsDefault = value;
-}
+void TTrovGameButton::SetDefault(bool value) { IsDefault = value; }
 
 TButtonLook TTrovGameButton::Look() const {
   return ChooseButtonLook(IsEnabledFlag, IsDowned, IsPressed, IsHovered);
@@ -237,9 +235,7 @@ void TTrovGameButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // The second press of a double click is no press: a double click clicks once.
-void TTrovGameButton::mouseDoubleClickEvent(QMouseEvent*) {
-  ClickStarted = false;
-}
+void TTrovGameButton::mouseDoubleClickEvent(QMouseEvent*) { ClickStarted = false; }
 
 void TTrovGameButton::focusInEvent(QFocusEvent* event) {
   if (IsEnabledFlag && !HasFocusFlag) {

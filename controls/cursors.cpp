@@ -1,6 +1,5 @@
 #include "controls/cursors.h"
 
-#include <QGuiApplication>
 #include <QPixmap>
 
 #include "media/ResourceCatalogue.h"
@@ -24,15 +23,4 @@ QCursor OpenHandCursor() {
 QCursor GrabHandCursor() {
   static const QCursor cursor = CursorFromResource("CUR_102", Qt::ClosedHandCursor);
   return cursor;
-}
-
-void SetScreenCursor(const QCursor& cursor) {
-  if (QGuiApplication::overrideCursor())
-    QGuiApplication::changeOverrideCursor(cursor);
-  else
-    QGuiApplication::setOverrideCursor(cursor);
-}
-
-void ResetScreenCursor() {
-  while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
 }

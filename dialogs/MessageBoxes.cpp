@@ -43,18 +43,10 @@ QString MessageBoxTitle(TMessageKind kind) {
   return {};
 }
 
-void ShowErrorBox(const QString& text) {
-  Show(TMessageKind::Error, text);
-}
+void ShowErrorBox(const QString& text) { Show(TMessageKind::Error, text); }
 
-bool AskConfirmation(const QString& text) {
-  return Show(TMessageKind::Confirmation, text);
-}
+bool AskConfirmation(const QString& text) { return Show(TMessageKind::Confirmation, text); }
 
-void ShowInformationBox(const QString& text) {
-  Show(TMessageKind::Information, text);
-}
+void ShowInformationBox(const QString& text) { Show(TMessageKind::Information, text); }
 
-void SetMessageBoxSeam(TMessageBoxSeam* seam) {
-  Seam = seam;
-}
+void SetMessageBoxSeam(TMessageBoxSeam* seam) { Seam = seam; }

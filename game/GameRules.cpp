@@ -19,9 +19,7 @@ TBoardGeometry BoardGeometry(QSize playArea) {
 TGame::TGame(TGameHost& host, TPhotoCarousel& carousel, TRandomSource& random, QWidget* boardParent)
     : Random(random), Host(host), Carousel(carousel), BoardParent(boardParent) {}
 
-TGame::~TGame() {
-  FreeTiles();
-}
+TGame::~TGame() { FreeTiles(); }
 
 void TGame::SetPlaying(bool value) {
   Playing = value;

@@ -2,9 +2,7 @@
 
 #include <chrono>
 
-TClockSeededRandom::TClockSeededRandom() {
-  SeedFromClock();
-}
+TClockSeededRandom::TClockSeededRandom() { SeedFromClock(); }
 
 void TClockSeededRandom::SeedFromClock() {
   Generator.seed(static_cast<std::mt19937::result_type>(
@@ -12,6 +10,4 @@ void TClockSeededRandom::SeedFromClock() {
       std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
-int TClockSeededRandom::DrawPhoto() {
-  return std::uniform_int_distribution<int>(1, 25)(Generator);
-}
+int TClockSeededRandom::DrawPhoto() { return std::uniform_int_distribution<int>(1, 25)(Generator); }

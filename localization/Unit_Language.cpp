@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "persistence/VarUnit.h"
+
 QString MsgConfirmQuit;
 QString MsgConfirmAbort;
 QString MsgAlreadyRunning;
@@ -246,4 +248,8 @@ void ApplyLanguage(int code) {
   if (code >= -3 && code <= -1) code = LangGerman;
   if (code < LangGerman || code > LangSpanish) return;
   for (const TEntryTexts& row : Table) *row.Entry = QString::fromUtf8(row.Texts[code]);
+}
+
+void ApplyLanguage() {
+  if (SetupData) ApplyLanguage(SetupData->Lang);
 }

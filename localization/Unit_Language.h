@@ -59,3 +59,5 @@ constexpr int LangSpanish = 2;
 // Fills every entry in the language of the code; −1 … −3 count as German and
 // any other unknown code leaves every entry as it was.
 void ApplyLanguage(int code);
+// The same with the language of the settings, SetupData.Lang.
+void ApplyLanguage();

@@ -11,22 +11,18 @@
 
 #include "media/ResourceCatalogue.h"
 
-QColor ColorOf(TColor c) {
-  return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
+#include <QStandardPaths>
 
-QRgb RgbOf(TColor c) {
-  return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
-}
+QColor ColorOf(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+QRgb RgbOf(TColor c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 TColor ColorAt(const QImage& image, int x, int y) {
   const QRgb p = image.pixel(x, y);
   return MakeColor(qRed(p), qGreen(p), qBlue(p));
 }
 
-int PointsToPixels(int points) {
-  return static_cast<int>(std::lround(points * 96.0 / 72.0));
-}
+int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QFont ProgramFont(const QString& family, int points, bool bold) {
   QFont font(family);
@@ -155,9 +151,7 @@ QImage StretchHalftone(const QImage& source, const QSize& size) {
 namespace {
 
 // t div 255 for every t up to 255 * 255, as (t * 0x8081) >> 23.
-inline std::uint8_t Div255(unsigned t) {
-  return static_cast<std::uint8_t>((t * 0x8081u) >> 23);
-}
+inline std::uint8_t Div255(unsigned t) { return static_cast<std::uint8_t>((t * 0x8081u) >> 23); }
 
 void BlendRowPortable(std::uint8_t* d, const std::uint8_t* s, int bytes, int weight) {
   const auto keep = static_cast<std::uint16_t>(weight);
@@ -228,4 +222,12 @@ void MakeGrayscale(QImage& bitmap) {
 
 void TextOutTopLeft(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(x, y + painter.fontMetrics().ascent(), text);
+}
+
+QString GetSpecialFolder(TSpecialFolder folder) {
+  QString path = QStandardPaths::writableLocation(folder == TSpecialFolder::AppData
+                                                      ? QStandardPaths::GenericDataLocation
+                                                      : QStandardPaths::DocumentsLocation);
+  if (!path.isEmpty() && !path.endsWith(QLatin1Char('/'))) path += QLatin1Char('/');
+  return path;
 }

@@ -13,15 +13,9 @@
 // them into Qt colours.
 using TColor = std::uint32_t;
 
-constexpr int RedOf(TColor c) {
-  return static_cast<int>(c & 0xFF);
-}
-constexpr int GreenOf(TColor c) {
-  return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int BlueOf(TColor c) {
-  return static_cast<int>((c >> 16) & 0xFF);
-}
+constexpr int RedOf(TColor c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
 constexpr TColor MakeColor(int r, int g, int b) {
   return static_cast<TColor>((b & 0xFF) << 16 | (g & 0xFF) << 8 | (r & 0xFF));
 }
@@ -75,6 +69,11 @@ QImage& BlendBitmaps(QImage& dest, QImage& source, int weight);
 
 // Every pixel becomes (77 R + 151 G + 28 B) div 256 in all three channels.
 void MakeGrayscale(QImage& bitmap);
+
+// The user's folders: application data (the XDG data folder) and documents.
+// The path ends with "/"; empty when the platform knows no such folder.
+enum class TSpecialFolder { AppData, Documents };
+QString GetSpecialFolder(TSpecialFolder folder);
 
 // Draws a text with the top of its line cell at y, as a canvas text-out does.
 void TextOutTopLeft(QPainter& painter, int x, int y, const QString& text);

@@ -12,9 +12,7 @@ const QString FirstRunMarkerId = QStringLiteral("SP00000002");
 const QString HighscoreStatement =
     JoinLines({QStringLiteral("SELECT * FROM tab_spieler"), QStringLiteral("ORDER BY Spielzeit")});
 
-QString Flag(bool value) {
-  return value ? QStringLiteral("1") : QStringLiteral("0");
-}
+QString Flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 
 // Runs the work in a transaction of its own. When it fails, the transaction it
 // began is rolled back before the error goes on, so that one passing failure (a
@@ -215,9 +213,7 @@ bool ReadPlayerNames(QStringList& names) {
   return true;
 }
 
-std::unique_ptr<TSQLiteTable> QueryHighscoreList() {
-  return Database->Query(HighscoreStatement);
-}
+std::unique_ptr<TSQLiteTable> QueryHighscoreList() { return Database->Query(HighscoreStatement); }
 
 int RankOfResult(const QString& id) {
   int count = 0;

@@ -11,9 +11,7 @@ namespace {
 TErrorReporter Reporter;
 }
 
-void SetErrorReporter(TErrorReporter reporter) {
-  Reporter = std::move(reporter);
-}
+void SetErrorReporter(TErrorReporter reporter) { Reporter = std::move(reporter); }
 
 void ReportError(const QString& message) {
   if (Reporter) Reporter(message);

@@ -38,6 +38,7 @@ struct TMainWindow : testing::Test {
   TMessageBoxRecorder Boxes;
 
   void SetUp() override {
+    Form.FirstActivation = false;  // no intro over the window under test
     Form.setGeometry(0, 0, 1024, 768);
     Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));

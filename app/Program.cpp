@@ -1,0 +1,20 @@
+#include "app/Program.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/Unit_Tessaryn.h"
+#include "dialogs/MessageBoxes.h"
+#include "persistence/VarUnit.h"
+
+int RunProgram(TRandomSource* random) {
+  SetErrorReporter([](const QString& message) { ShowErrorBox(message); });
+  std::unique_ptr<TForm_Tessaryn> form;
+  try {
+    form = std::make_unique<TForm_Tessaryn>(random);
+  } catch (const EStartupFailed&) {
+    return 1;
+  }
+  form->show();
+  return QApplication::exec();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+class TRandomSource;
+
+// Creates the main window, runs the event loop and answers the exit status:
+// not zero when start-up failed (the player has been told why).
+int RunProgram(TRandomSource* random = nullptr);

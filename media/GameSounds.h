@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "media/AudioOutput.h"
+
+// The game's sounds in five slots, one sound per slot: a new snap cuts the
+// old one off, while different slots overlap freely. The settings decide what
+// may play and how loud.
+class TGameSounds {
+ public:
+  enum TSlot { SlotFinale = 1, SlotSnap = 2, SlotShot = 3, SlotIntro = 4, SlotMusic = 5 };
+
+  // [1 … 5]: the slots' stream handles (0: none), kept after a sound has
+  // ended; [6]: the output volume found at start-up.
+  std::array<std::uint32_t, 7> Channels{};
+  TAudioOutput Output;
+
+  void SoundStartUp();
+  void SoundShutDown();
+  void PlayResourceSound(const QString& name, int slot, bool loop);
+  void PlayFinale();
+  void PlaySnap();
+  void PlayShot();
+  void PlayIntro();
+  void PlayMusic();
+  void StopAllSounds();
+  bool IsMusicPlaying() const;
+  // Whether the music was playing; if it was, it is stopped.
+  bool StopMusic();
+  void ApplyVolume();
+};

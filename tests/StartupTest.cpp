@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+
+#include "app/Program.h"
+#include "app/Unit_Tessaryn.h"
+#include "localization/Unit_Language.h"
+#include "persistence/SQLUtils.h"
+#include "persistence/VarUnit.h"
+#include "tests/GameFixture.h"
+#include "tests/MessageBoxRecorder.h"
+
+namespace {
+
+// A home folder of its own for every test: the program's folders are made fresh.
+struct TStartup : testing::Test {
+  QTemporaryDir Home;
+  QByteArray OldHome, OldData;
+  TFixedRandom Random{3};
+  TMessageBoxRecorder Boxes;
+
+  void SetUp() override {
+    OldHome = qgetenv("HOME");
+    OldData = qgetenv("XDG_DATA_HOME");
+    setenv("HOME", Home.path().toUtf8().constData(), 1);
+    setenv("XDG_DATA_HOME", (Home.path() + "/.local/share").toUtf8().constData(), 1);
+  }
+  void TearDown() override {
+    setenv("HOME", OldHome.constData(), 1);
+    setenv("XDG_DATA_HOME", OldData.constData(), 1);
+  }
+  QString DocumentsFolder() const { return Home.path() + "/Documents/Tessaryn Puzzle"; }
+  QString DataFolder() const { return Home.path() + "/.local/share/Tessaryn Puzzle"; }
+  void MakeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  void ExpectStartupFails(const QString& message) {
+    EXPECT_THROW(TForm_Tessaryn form(&Random), EStartupFailed);
+    ASSERT_EQ(Boxes.Boxes.size(), 1);
+    EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Boxes.Boxes[0].Text, message);
+    Boxes.Boxes.clear();
+    EXPECT_EQ(RunProgram(&Random), 1) << "the program ends with a failure status";
+  }
+};
+
+}  // namespace
+
+TEST_F(TStartup, AFirstStartMakesTheFoldersTheDatabaseAndItsTables) {
+  TForm_Tessaryn form(&Random);
+  EXPECT_TRUE(QFileInfo(DataFolder()).isDir());
+  EXPECT_TRUE(QFileInfo(DocumentsFolder()).isDir());
+  EXPECT_EQ(DatabaseFile, DocumentsFolder() + "/Tessaryn.dbs");
+  EXPECT_TRUE(QFileInfo::exists(DatabaseFile));
+  EXPECT_TRUE(Database->HasTable("tab_setup"));
+  EXPECT_TRUE(Database->HasTable("tab_spieler"));
+  EXPECT_TRUE(Boxes.Boxes.isEmpty());
+  EXPECT_FALSE(form.Game.Playing);
+  EXPECT_EQ(form.Button_Time.Caption(), "00:00:00");
+  EXPECT_EQ(form.Button_Play.toolTip(), "Neues Spiel starten (F5)");
+  EXPECT_TRUE(form.Game.TargetIndex >= 1 && form.Game.TargetIndex <= 25);
+  EXPECT_TRUE(form.KeyboardHook.Installed());
+  EXPECT_EQ(form.Sounds.Output.Volume(), 50);
+  EXPECT_FALSE(FirstRunDone());
+}
+
+TEST_F(TStartup, TheStoredLanguageAndVolumeAreUsed) {
+  {
+    TForm_Tessaryn first(&Random);
+    SetupData->Lang = LangSpanish;
+    SetupData->Volume = 80;
+    ASSERT_TRUE(SaveSetup());
+  }
+  TForm_Tessaryn form(&Random);
+  EXPECT_EQ(form.Button_Help.toolTip(), "Ayuda (F1)");
+  EXPECT_EQ(form.Sounds.Output.Volume(), 80);
+  ApplyLanguage(LangGerman);
+}
+
+TEST_F(TStartup, AFolderPathTakenByAFileEndsTheStart) {
+  MakeFile(Home.path() + "/Documents", "not a folder");
+  ExpectStartupFails("Verzeichnis für die Programmdaten konnte nicht angelegt werden!");
+}
+
+TEST_F(TStartup, ASettingsFolderPathTakenByAFileEndsTheStart) {
+  MakeFile(Home.path() + "/.local/share/Tessaryn Puzzle", "not a folder");
+  ExpectStartupFails("Verzeichnis für die Einstellungen konnte nicht angelegt werden!");
+}
+
+TEST_F(TStartup, AFileThatIsNoDatabaseEndsTheStartAndStaysUntouched) {
+  QByteArray bytes(8192, '\x5A');
+  bytes.replace(0, 16, "SQLite format 2\n");
+  MakeFile(DocumentsFolder() + "/Tessaryn.dbs", bytes);
+  ExpectStartupFails("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.");
+  QFile file(DocumentsFolder() + "/Tessaryn.dbs");
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), bytes);
+  EXPECT_EQ(QDir(DocumentsFolder()).entryList(QDir::Files), QStringList{"Tessaryn.dbs"});
+}
+
+TEST_F(TStartup, ADatabaseThatCannotBeOpenedEndsTheStart) {
+  QDir().mkpath(DocumentsFolder() + "/Tessaryn.dbs");
+  ExpectStartupFails("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.");
+}
+
+TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
+  TForm_Tessaryn form(&Random);
+  SetupData->Sound = false;
+  SetupData->Music = false;
+  form.show();
+  form.FormActivate();
+  ASSERT_NE(form.IntroForm, nullptr);
+  EXPECT_TRUE(form.Sounds.Output.IsActive(form.Sounds.Channels[TGameSounds::SlotIntro]))
+      << "the intro music plays whatever the settings say";
+  QPointer<TForm_Intro> intro = form.IntroForm;
+  form.FormActivate();
+  EXPECT_EQ(form.IntroForm, intro.data()) << "later activations do nothing";
+  QTest::keyClick(intro.data(), Qt::Key_Escape);
+  QTest::qWait(200);
+  EXPECT_EQ(form.IntroForm, nullptr);
+  EXPECT_TRUE(intro.isNull()) << "released after its tick";
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the pointer is back";
+}
+
+TEST_F(TStartup, ClosingAsksAndARunningGameGoesOnAfterNo) {
+  auto form = std::make_unique<TForm_Tessaryn>(&Random);
+  form->FirstActivation = false;
+  form->show();
+  form->Button_PlayClick();
+  ASSERT_TRUE(form->Game.Playing);
+  Boxes.Answers = {false};
+  form->Button_CloseClick();
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->Game.Playing);
+  EXPECT_TRUE(form->TimerCounter.isActive());
+  Boxes.Answers = {true};
+  form->Button_CloseClick();
+  EXPECT_FALSE(form->isVisible());
+  form.reset();
+  EXPECT_EQ(SetupData, nullptr);
+  EXPECT_EQ(PlayerData, nullptr);
+}
