@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+#include "media/FuncUnit.h"
+
+// A plain rectangle: a fill and a one-pixel outline, as panels on the dialogs.
+class TShape : public QWidget {
+  Q_OBJECT
+ public:
+  TShape(QWidget* parent, const QRect& geometry, TColor fill, TColor outline);
+
+  TColor Fill;
+  TColor Outline;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};

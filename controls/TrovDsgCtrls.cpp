@@ -1,0 +1,5 @@
+#include "controls/TrovDsgCtrls.h"
+
+TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {}
+
+TTrovDsgComboBox::TTrovDsgComboBox(QWidget* parent) : QComboBox(parent) {}

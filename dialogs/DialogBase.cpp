@@ -1,0 +1,79 @@
+#include "dialogs/DialogBase.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+
+TProgramDialog::TProgramDialog(QWidget* owner, QSize clientSize)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+  setFixedSize(clientSize);
+  setFont(DialogFont());
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ColorOf(DialogTopColor));
+  colours.setColor(QPalette::WindowText, Qt::black);
+  setPalette(colours);
+  Image_Back.setGeometry(rect());
+  Image_Back.Picture = QImage(clientSize, QImage::Format_RGB32);
+  QPainter painter(&Image_Back.Picture);
+  PaintDialogBackground(painter, Image_Back.Picture.rect());
+  Image_Back.lower();
+}
+
+QFont TProgramDialog::DialogFont(int pixels, bool bold) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TColor textColor,
+                                 int pixels, bool bold) {
+  auto* label = new QLabel(text, this);
+  label->setGeometry(geometry);
+  label->setFont(DialogFont(pixels, bold));
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  QPalette colours = label->palette();
+  colours.setColor(QPalette::WindowText, ColorOf(textColor));
+  label->setPalette(colours);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TColor textColor,
+                                 TColor background, int pixels, bool bold) {
+  QLabel* label = AddLabel(geometry, text, textColor, pixels, bold);
+  label->setAttribute(Qt::WA_TranslucentBackground, false);
+  label->setAutoFillBackground(true);
+  QPalette colours = label->palette();
+  colours.setColor(QPalette::Window, ColorOf(background));
+  label->setPalette(colours);
+  return label;
+}
+
+void TProgramDialog::SetUpButton(TTrovGameButton& button, const QRect& geometry,
+                                 const QString& caption) {
+  button.setGeometry(geometry);
+  ApplyProgramButtonColors(button.ButtonColors);
+  button.Borders.Top = true;
+  button.Borders.Bottom = true;
+  button.SetFont(DialogFont());
+  button.SetCaption(caption);
+}
+
+void TProgramDialog::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) &&
+      OfferDialogKey(this, key)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TProgramDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+
+#include "controls/ImageBox.h"
+#include "controls/TrovGameButton.h"
+#include "media/FuncUnit.h"
+
+// What every dialog of the program shares: a fixed client size, centred on the
+// screen, the gradient background picture at the back (Image_Back), Arial of 13
+// pixels, and Enter and Esc offered to its Default and Cancel buttons. Esc that
+// no button takes closes the dialog as Cancel, like its close box.
+class TProgramDialog : public QDialog {
+  Q_OBJECT
+ public:
+  TProgramDialog(QWidget* owner, QSize clientSize);
+
+  TImageBox Image_Back{this};
+
+  // "Arial" measured in pixels, as the dialogs' texts are given.
+  static QFont DialogFont(int pixels = 13, bool bold = false);
+
+ protected:
+  // A label on the dialog. Without a background colour it is transparent.
+  QLabel* AddLabel(const QRect& geometry, const QString& text, TColor textColor, int pixels = 13,
+                   bool bold = false);
+  QLabel* AddLabel(const QRect& geometry, const QString& text, TColor textColor, TColor background,
+                   int pixels = 13, bool bold = false);
+  // A button in the program's colours, all four borders, Arial 13 pixels, not bold.
+  void SetUpButton(TTrovGameButton& button, const QRect& geometry, const QString& caption);
+
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+};
