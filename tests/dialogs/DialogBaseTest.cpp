@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "dialogs/DialogBase.h"
+#include "controls/DialogBase.h"
 
 namespace {
 

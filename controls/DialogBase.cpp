@@ -1,4 +1,4 @@
-#include "dialogs/DialogBase.h"
+#include "controls/DialogBase.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
