@@ -28,3 +28,12 @@ QStringList TDatabaseFixture::TakeStatements() {
   taken.swap(Statements);
   return taken;
 }
+
+QString ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const ESQLiteException& error) {
+    return error.Message();
+  }
+  return "(no error)";
+}

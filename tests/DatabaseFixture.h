@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <functional>
 #include <QTemporaryDir>
 
 #include "persistence/VarUnit.h"
@@ -24,3 +25,6 @@ class TDatabaseFixture : public testing::Test {
   QStringList Statements;
   QStringList Errors;
 };
+
+// The text of the database error the action raises, or "(no error)".
+QString ErrorOf(const std::function<void()>& action);

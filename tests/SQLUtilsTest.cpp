@@ -49,15 +49,6 @@ class TStore : public TDatabaseFixture {
     const qsizetype begin = sent.indexOf("BEGIN TRANSACTION");
     return begin >= 0 && begin + 1 < sent.size() ? sent[begin + 1] : QString("(no write)");
   }
-
-  QString ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const ESQLiteException& error) {
-      return error.Message();
-    }
-    return "(no error)";
-  }
 };
 
 using TFreshDatabase = TDatabaseFixture;

@@ -10,15 +10,6 @@
 
 namespace {
 
-QString ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const ESQLiteException& error) {
-    return error.Message();
-  }
-  return "(no error)";
-}
-
 using TLayer = TDatabaseFixture;
 
 }  // namespace
