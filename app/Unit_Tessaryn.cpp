@@ -10,6 +10,13 @@
 
 #include "app/MainLayout.h"
 #include "dialogs/MessageBoxes.h"
+#include "dialogs/Unit_DLG_Great.h"
+#include "dialogs/Unit_DLG_Help.h"
+#include "dialogs/Unit_DLG_Highscore.h"
+#include "dialogs/Unit_DLG_Info.h"
+#include "dialogs/Unit_DLG_Player.h"
+#include "dialogs/Unit_DLG_Setup.h"
+#include "localization/Unit_DLG_Language.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
 #include "persistence/SQLUtils.h"
@@ -185,9 +192,18 @@ void TForm_Tessaryn::IntroFinished() {
   if (!FirstRunDone()) ShowLanguageDialog();
 }
 
-// The first-start language question comes with the dialogs; until then the
-// first-run marker stays unwritten, so the question will still come.
-void TForm_Tessaryn::ShowLanguageDialog() {}
+void TForm_Tessaryn::ShowLanguageDialog() {
+  TDLG_Language dialog(nullptr);
+  if (RunModal(dialog) == QDialog::Accepted) {
+    ApplyLanguage();
+    ApplyHints();
+  }
+  try {
+    MarkFirstRun();
+  } catch (const ESQLiteException&) {
+    // Then the question simply comes again at the next start.
+  }
+}
 
 void TForm_Tessaryn::FormCloseQuery(bool& canClose) { canClose = AskConfirmation(MsgConfirmQuit); }
 
@@ -363,27 +379,46 @@ void TForm_Tessaryn::Button_PlayClick() {
   });
 }
 
-// The new game dialog asks for the player's name; until it exists a game is anonymous.
 bool TForm_Tessaryn::AskForNewPlayer() {
-  PlayerData = std::make_unique<TSpielerDaten>();
-  PlayerData->Datum = QDate::currentDate();
-  return true;
+  TDLG_Player dialog(this);
+  return RunModal(dialog) == QDialog::Accepted;
 }
 
 void TForm_Tessaryn::Button_SetupClick() {
-  MenuDialogBracket([] { return TBracketEnd::Normal; });
+  MenuDialogBracket([this] {
+    TDLG_Setup dialog(this);
+    if (RunModal(dialog) == QDialog::Accepted) {
+      DrawMenuBar();
+      Sounds.ApplyVolume();
+      ApplyLanguage();
+      ApplyHints();
+    }
+    return TBracketEnd::Normal;
+  });
 }
 
 void TForm_Tessaryn::Button_HelpClick() {
-  MenuDialogBracket([] { return TBracketEnd::Normal; });
+  MenuDialogBracket([this] {
+    TDLG_Help dialog(this);
+    RunModal(dialog);
+    return TBracketEnd::Normal;
+  });
 }
 
 void TForm_Tessaryn::Button_HighscoreClick() {
-  MenuDialogBracket([] { return TBracketEnd::Normal; });
+  MenuDialogBracket([this] {
+    TDLG_Highscore dialog(this);
+    RunModal(dialog);
+    return TBracketEnd::Normal;
+  });
 }
 
 void TForm_Tessaryn::Button_InfoClick() {
-  MenuDialogBracket([] { return TBracketEnd::Normal; });
+  MenuDialogBracket([this] {
+    TDLG_Info dialog(this);
+    RunModal(dialog);
+    return TBracketEnd::Normal;
+  });
 }
 
 void TForm_Tessaryn::Button_CloseClick() { close(); }
@@ -414,9 +449,7 @@ void TForm_Tessaryn::SetClockRunning(bool running) {
     TimerCounter.stop();
 }
 
-// The congratulations dialog and the stored result come with the dialogs; until
-// then a finished game just ends.
-void TForm_Tessaryn::RecordResult() { PlayerData.reset(); }
+void TForm_Tessaryn::RecordResult() { ::RecordResult(Clock.PlayTimeText, this); }
 
 void TForm_Tessaryn::PlaySnap() { Sounds.PlaySnap(); }
 void TForm_Tessaryn::PlayShot() { Sounds.PlayShot(); }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDialog>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <stdexcept>
 
 #include "app/ArrowKeyHook.h"
@@ -61,6 +63,8 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   std::unique_ptr<TRandomSource> OwnRandom;
   TGame Game;  // Playing, TargetIndex, TargetSequence, Tiles
   TArrowKeyHook KeyboardHook;
+  // Shows a modal dialog and answers its result; tests answer dialogs through it.
+  std::function<int(QDialog&)> RunModal = [](QDialog& dialog) { return dialog.exec(); };
 
   // Start-up and shutdown.
   void FormCreate();

@@ -41,10 +41,12 @@ QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TCo
   return label;
 }
 
-QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TColor textColor,
-                                 TColor background, int pixels, bool bold) {
+QLabel* TProgramDialog::AddFilledLabel(const QRect& geometry, const QString& text, TColor textColor,
+                                       TColor background, int pixels, bool bold) {
   QLabel* label = AddLabel(geometry, text, textColor, pixels, bold);
+  // Translucency also switched off the system background: both go back.
   label->setAttribute(Qt::WA_TranslucentBackground, false);
+  label->setAttribute(Qt::WA_NoSystemBackground, false);
   label->setAutoFillBackground(true);
   QPalette colours = label->palette();
   colours.setColor(QPalette::Window, ColorOf(background));

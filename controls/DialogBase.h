@@ -22,11 +22,12 @@ class TProgramDialog : public QDialog {
   static QFont DialogFont(int pixels = 13, bool bold = false);
 
  protected:
-  // A label on the dialog. Without a background colour it is transparent.
+  // A transparent label on the dialog, and one filled with a background colour
+  // (two names, so that a colour can never be taken for a font size).
   QLabel* AddLabel(const QRect& geometry, const QString& text, TColor textColor, int pixels = 13,
                    bool bold = false);
-  QLabel* AddLabel(const QRect& geometry, const QString& text, TColor textColor, TColor background,
-                   int pixels = 13, bool bold = false);
+  QLabel* AddFilledLabel(const QRect& geometry, const QString& text, TColor textColor,
+                         TColor background, int pixels = 13, bool bold = false);
   // A button in the program's colours, all four borders, Arial 13 pixels, not bold.
   void SetUpButton(TTrovGameButton& button, const QRect& geometry, const QString& caption);
 

@@ -1,5 +1,526 @@
 #include "controls/TrovDsgCtrls.h"
 
-TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {}
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
 
-TTrovDsgComboBox::TTrovDsgComboBox(QWidget* parent) : QComboBox(parent) {}
+void ApplyHighscoreGridColors(TListViewColors& colors) {
+  colors.HeaderColor1 = 0xECEAE7;
+  colors.HeaderColor2 = 0xD6D1CA;
+  colors.HeaderColor3 = 0xD3CCC5;
+  colors.HeaderColor4 = 0xDFDBD6;
+  colors.BarColor1 = 0xFFFFFF;
+  colors.BarColor2 = 0xFFFFFF;
+  colors.BarSelected1 = 0xDFDBD6;
+  colors.BarSelected2 = 0xD3CCC5;
+  colors.BarFocused1 = 0xF4E3CF;
+  colors.BarFocused2 = 0xECD1AF;
+  colors.LineColor = 0x918B7B;
+  colors.LineFocused = 0x605B4F;
+  colors.ModsColor1 = 0xFBF5EE;
+  colors.ModsColor2 = 0xFBF5EE;
+}
+
+void DrawOuterBorder(QPainter& painter, const QSize& size, TColor color) {
+  const int right = size.width() - 1;
+  const int bottom = size.height() - 1;
+  if (right < 0 || bottom < 0) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setClipping(false);
+  painter.setPen(QPen(ColorOf(color), 1));
+  // From the bottom-left corner up, along the top, down the right edge, back along the bottom.
+  painter.drawLine(0, bottom, 0, 0);
+  painter.drawLine(0, 0, right, 0);
+  painter.drawLine(right, 0, right, bottom);
+  painter.drawLine(right, bottom, 0, bottom);
+  painter.restore();
+}
+
+TDsgInplaceEdit::TDsgInplaceEdit(QWidget* parent) : QLineEdit(parent) {}
+
+// ---------------------------------------------------------------------------
+// The delegate paints every data cell through the grid and makes its editors.
+
+class TGridDelegate : public QStyledItemDelegate {
+ public:
+  explicit TGridDelegate(TTrovDsgStringGrid* grid) : QStyledItemDelegate(grid), Grid(grid) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    painter->save();
+    const QRect cell = option.rect.adjusted(0, 0, -1, -1);
+    const int col = index.column();
+    const int row = Grid->GridRowOf(index.row());
+    const bool fixed = row < Grid->FixedRows() || col < Grid->FixedCols();
+    // The grid-line pixels just outside the cell: right column and bottom row.
+    const TGridOptions options = Grid->Options();
+    const TColor vertical = !fixed && (options & goVertLine) ? GridLineColor : 0xFFFFFF;
+    const TColor horizontal = !fixed && (options & goHorzLine) ? GridLineColor : 0xFFFFFF;
+    painter->fillRect(QRect(option.rect.right(), option.rect.top(), 1, option.rect.height()),
+                      ColorOf(vertical));
+    painter->fillRect(QRect(option.rect.left(), option.rect.bottom(), option.rect.width(), 1),
+                      ColorOf(horizontal));
+    Grid->DrawCell(*painter, col, row, cell, option.state & QStyle::State_Selected);
+    painter->restore();
+  }
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex&) const override {
+    auto* editor = new TDsgInplaceEdit(parent);
+    editor->setFrame(false);
+    Grid->ApplyEditorLook(editor);
+    return editor;
+  }
+
+ private:
+  TTrovDsgStringGrid* Grid;
+};
+
+// The header row: the grid's fixed row 0, painted in the header look.
+class TGridHeader : public QHeaderView {
+ public:
+  explicit TGridHeader(TTrovDsgStringGrid* grid) : QHeaderView(Qt::Horizontal, grid), Grid(grid) {
+    setSectionsClickable(false);
+    setHighlightSections(false);
+    setMouseTracking(true);
+  }
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+    painter->save();
+    painter->fillRect(rect, ColorOf(0xFFFFFF));
+    Grid->DrawCell(*painter, logicalIndex, 0, rect.adjusted(0, 0, -1, -1), false);
+    painter->restore();
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    QHeaderView::mouseMoveEvent(event);
+    if (Grid->ShowRowHint) Grid->BuildRowHint(QPoint(-1, -1));
+  }
+
+ private:
+  TTrovDsgStringGrid* Grid;
+};
+
+// ---------------------------------------------------------------------------
+
+TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {
+  ListViewColors.OnChangeColors = [this] { RepaintAll(); };
+  setFont(ProgramFont(QStringLiteral("Arial"), 10));
+  FEditorFont = font();
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, ColorOf(0xFFFFFF));
+  colours.setColor(QPalette::Window, ColorOf(0xFFFFFF));
+  colours.setColor(QPalette::Text, ColorOf(FontColor));
+  setPalette(colours);
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
+  setShowGrid(false);  // the delegate draws the grid lines with the cells
+  setWordWrap(false);
+  setCornerButtonEnabled(false);
+  setItemDelegate(new TGridDelegate(this));
+  setHorizontalHeader(new TGridHeader(this));
+  verticalHeader()->hide();
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setStretchLastSection(false);
+  setMouseTracking(true);
+  viewport()->setMouseTracking(true);
+  SetDefaultRowHeight(20);
+  SetOptions(goVertLine | goHorzLine | goEditing | goTabs | goThumbTracking);
+  setColumnCount(5);
+  setRowCount(4);
+  for (int col = 0; col < columnCount(); ++col) SetColWidth(col, 64);
+}
+
+TTrovDsgStringGrid::~TTrovDsgStringGrid() { ListViewColors.OnChangeColors = nullptr; }
+
+void TTrovDsgStringGrid::SetHeaderFrame(bool value) {
+  if (FHeaderFrame == value) return;
+  FHeaderFrame = value;
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::SetBorderColor(TColor value) {
+  if (FBorderColor == value) return;
+  FBorderColor = value;
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::SetDrawRows(bool value) {
+  if (FDrawRows == value) return;
+  FDrawRows = value;
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::SetEditorFont(const QFont& font) {
+  FEditorFont = font;
+  for (TDsgInplaceEdit* editor : viewport()->findChildren<TDsgInplaceEdit*>())
+    ApplyEditorLook(editor);
+}
+
+void TTrovDsgStringGrid::SetEditorColor(TColor value) {
+  if (FEditorColor == value) return;
+  FEditorColor = value;
+  for (TDsgInplaceEdit* editor : viewport()->findChildren<TDsgInplaceEdit*>())
+    ApplyEditorLook(editor);
+}
+
+void TTrovDsgStringGrid::ApplyEditorLook(TDsgInplaceEdit* editor) const {
+  editor->setFont(FEditorFont);
+  QPalette colours = editor->palette();
+  colours.setColor(QPalette::Base, ColorOf(FEditorColor));
+  colours.setColor(QPalette::Text, ColorOf(FontColor));
+  editor->setPalette(colours);
+  editor->setAutoFillBackground(true);
+}
+
+void TTrovDsgStringGrid::SetRightAlignedCols(const QList<int>& cols) {
+  FRightAlignedCols = cols;
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::LockUpdate() {
+  FHadFocusBeforeLock = hasFocus();
+  setUpdatesEnabled(false);
+  hide();
+}
+
+void TTrovDsgStringGrid::UnlockUpdate() {
+  setUpdatesEnabled(true);
+  show();
+  if (FHadFocusBeforeLock && window()->isActiveWindow()) setFocus();
+  FHadFocusBeforeLock = false;
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::SetOptions(TGridOptions options) {
+  FOptions = options;
+  setEditTriggers(options & goEditing
+                      ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed
+                      : QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(options & goTabs);
+  verticalScrollBar()->setTracking(options & goThumbTracking);
+  horizontalScrollBar()->setTracking(options & goThumbTracking);
+  horizontalHeader()->setSectionResizeMode(options & goColSizing ? QHeaderView::Interactive
+                                                                 : QHeaderView::Fixed);
+  setSelectionBehavior(options & goRowSelect ? QAbstractItemView::SelectRows
+                                             : QAbstractItemView::SelectItems);
+  setSelectionMode(options & goRangeSelect ? QAbstractItemView::ExtendedSelection
+                                           : QAbstractItemView::SingleSelection);
+  RepaintAll();
+}
+
+int TTrovDsgStringGrid::RowCount() const { return rowCount() + FFixedRows; }
+
+void TTrovDsgStringGrid::SetRowCount(int rows) { setRowCount(std::max(0, rows - FFixedRows)); }
+
+void TTrovDsgStringGrid::SetColCount(int cols) {
+  const int old = columnCount();
+  setColumnCount(cols);
+  for (int col = old; col < cols; ++col) SetColWidth(col, 64);
+}
+
+void TTrovDsgStringGrid::SetFixedRows(int rows) {
+  rows = rows > 0 ? 1 : 0;
+  if (rows == FFixedRows) return;
+  // The header row becomes a table row or the other way round; its texts move along.
+  if (rows == 1) {
+    QStringList header;
+    for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
+    if (rowCount() > 0) removeRow(0);
+    FFixedRows = 1;
+    for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
+    horizontalHeader()->show();
+  } else {
+    QStringList header;
+    for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
+    FFixedRows = 0;
+    insertRow(0);
+    for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
+    horizontalHeader()->hide();
+  }
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::SetFixedCols(int cols) {
+  FFixedCols = std::max(0, cols);
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::SetDefaultRowHeight(int height) {
+  FDefaultRowHeight = height;
+  verticalHeader()->setDefaultSectionSize(height + 1);  // the grid line comes on top
+  horizontalHeader()->setFixedHeight(height + 1);
+}
+
+int TTrovDsgStringGrid::ColWidth(int col) const { return columnWidth(col) - 1; }
+
+void TTrovDsgStringGrid::SetColWidth(int col, int width) { setColumnWidth(col, width + 1); }
+
+QString TTrovDsgStringGrid::Cells(int col, int row) const {
+  if (row < FFixedRows) {
+    const QTableWidgetItem* item = horizontalHeaderItem(col);
+    return item ? item->text() : QString();
+  }
+  const QTableWidgetItem* cell = item(TableRowOf(row), col);
+  return cell ? cell->text() : QString();
+}
+
+void TTrovDsgStringGrid::SetCells(int col, int row, const QString& text) {
+  if (col < 0 || col >= columnCount()) return;
+  if (row < FFixedRows) {
+    QTableWidgetItem* header = horizontalHeaderItem(col);
+    if (!header) {
+      setHorizontalHeaderItem(col, new QTableWidgetItem(text));
+    } else {
+      header->setText(text);
+    }
+    return;
+  }
+  const int tableRow = TableRowOf(row);
+  if (tableRow < 0 || tableRow >= rowCount()) return;
+  QTableWidgetItem* cell = item(tableRow, col);
+  if (!cell) {
+    setItem(tableRow, col, new QTableWidgetItem(text));
+  } else {
+    cell->setText(text);
+  }
+}
+
+QObject* TTrovDsgStringGrid::Objects(int col, int row) const {
+  if (row < FFixedRows) return nullptr;
+  const QTableWidgetItem* cell = item(TableRowOf(row), col);
+  return cell ? cell->data(Qt::UserRole).value<QObject*>() : nullptr;
+}
+
+void TTrovDsgStringGrid::SetObjects(int col, int row, QObject* object) {
+  if (row < FFixedRows || col < 0 || col >= columnCount()) return;
+  const int tableRow = TableRowOf(row);
+  if (tableRow < 0 || tableRow >= rowCount()) return;
+  QTableWidgetItem* cell = item(tableRow, col);
+  if (!cell) {
+    cell = new QTableWidgetItem;
+    setItem(tableRow, col, cell);
+  }
+  cell->setData(Qt::UserRole, QVariant::fromValue(object));
+}
+
+QRect TTrovDsgStringGrid::CellRect(int col, int row) const {
+  QRect section;
+  if (row < FFixedRows) {
+    const QHeaderView* header = horizontalHeader();
+    section =
+        QRect(header->sectionViewportPosition(col), 0, header->sectionSize(col), header->height());
+    section.translate(header->geometry().topLeft());
+  } else {
+    section = visualRect(model()->index(TableRowOf(row), col));
+    section.translate(viewport()->geometry().topLeft());
+  }
+  return section.adjusted(0, 0, -1, -1);
+}
+
+bool TTrovDsgStringGrid::IsCellSelected(int col, int row) const {
+  if (row < FFixedRows) return false;
+  return selectionModel()->isSelected(model()->index(TableRowOf(row), col));
+}
+
+void TTrovDsgStringGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
+                                  bool selected) {
+  const QString text = Cells(col, row);
+  if (row < FFixedRows || col < FFixedCols) {
+    DrawFixedCell(painter, col, rect, text);
+    return;
+  }
+  const TListViewColors& c = ListViewColors;
+  TColor top = 0xFFFFFF, bottom = 0xFFFFFF;
+  if (selected) {
+    top = FGridFocused ? c.BarFocused1 : c.BarSelected1;
+    bottom = FGridFocused ? c.BarFocused2 : c.BarSelected2;
+  } else if (DrawMods && row % 2 == 1) {
+    top = c.ModsColor1;
+    bottom = c.ModsColor2;
+  }
+  if (FillSelected) FillVerticalGradient(painter, rect, top, bottom);
+  if (!text.trimmed().isEmpty()) DrawCellText(painter, col, rect, text);
+  if (selected && HideSelected && FGridFocused) {
+    painter.setPen(QPen(ColorOf(c.LineFocused), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.left(), rect.top(), rect.width() - 1, rect.height() - 1);
+  }
+}
+
+void TTrovDsgStringGrid::DrawFixedCell(QPainter& painter, int col, const QRect& rect,
+                                       const QString& text) {
+  const TListViewColors& c = ListViewColors;
+  const int L = rect.left(), T = rect.top();
+  const int Rt = rect.left() + rect.width(), B = rect.top() + rect.height();
+  const int third = (B - T) / 3;
+  FillVerticalGradient(painter, QRect(L, T, Rt - L, third), c.HeaderColor1, c.HeaderColor2);
+  FillVerticalGradient(painter, QRect(L, T + third, Rt - L, B - T - third), c.HeaderColor3,
+                       c.HeaderColor4);
+  if (FHeaderFrame) {
+    painter.fillRect(QRect(L, B, Rt - L, 1), ColorOf(c.LineColor));
+    painter.fillRect(QRect(Rt - 1, T, 1, B - T), ColorOf(c.LineColor));
+  }
+  DrawCellText(painter, col, rect, text);
+}
+
+void TTrovDsgStringGrid::DrawCellText(QPainter& painter, int col, const QRect& rect,
+                                      const QString& text) {
+  QRect area = rect.adjusted(2, 1, -2, -2);  // [L+2, Rt-2) x [T+1, B-2)
+  if (area.width() <= 0 || area.height() <= 0) return;
+  const int flags = (FRightAlignedCols.contains(col) ? Qt::AlignRight : Qt::AlignLeft) |
+                    Qt::AlignTop | Qt::TextSingleLine;
+  painter.save();
+  painter.setFont(font());
+  painter.setPen(ColorOf(FontColor));
+  auto draw = [&](const QString& line) {
+    if (area.height() <= 0) return;
+    painter.setClipRect(area);
+    painter.drawText(area, flags, line);
+  };
+  const qsizetype bar = text.indexOf(QLatin1Char('|'));
+  if (bar >= 0) {
+    draw(text.left(bar));
+    area.setTop(area.top() + QFontMetrics(font()).height());
+    draw(text.mid(bar + 1));
+  } else {
+    draw(text);
+  }
+  painter.restore();
+}
+
+void TTrovDsgStringGrid::RepaintAll() {
+  update();
+  viewport()->update();
+  horizontalHeader()->viewport()->update();
+}
+
+bool TTrovDsgStringGrid::event(QEvent* event) {
+  const bool result = QTableWidget::event(event);
+  if (event->type() == QEvent::Paint) {
+    QPainter painter(this);
+    DrawOuterBorder(painter, size(), FBorderColor);
+  }
+  return result;
+}
+
+bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (ShowHint && !FRowHint.isEmpty()) {
+      QToolTip::showText(help->globalPos(), FRowHint, viewport());
+    } else {
+      QToolTip::hideText();
+      event->ignore();
+    }
+    return true;
+  }
+  return QTableWidget::viewportEvent(event);
+}
+
+void TTrovDsgStringGrid::focusInEvent(QFocusEvent* event) {
+  if (!FGridFocused) {
+    FGridFocused = true;
+    RepaintAll();
+  }
+  QTableWidget::focusInEvent(event);
+}
+
+void TTrovDsgStringGrid::focusOutEvent(QFocusEvent* event) {
+  if (FGridFocused) {
+    FGridFocused = false;
+    RepaintAll();
+  }
+  QTableWidget::focusOutEvent(event);
+}
+
+void TTrovDsgStringGrid::resizeEvent(QResizeEvent* event) {
+  QTableWidget::resizeEvent(event);
+  RepaintAll();
+}
+
+void TTrovDsgStringGrid::mouseMoveEvent(QMouseEvent* event) {
+  QTableWidget::mouseMoveEvent(event);
+  if (ShowRowHint) BuildRowHint(event->position().toPoint());
+}
+
+void TTrovDsgStringGrid::BuildRowHint(const QPoint& viewportPos) {
+  ShowHint = true;
+  const QModelIndex index = viewportPos.x() < 0 ? QModelIndex() : indexAt(viewportPos);
+  int row = -1;
+  QString hint;
+  if (index.isValid()) {
+    row = GridRowOf(index.row());
+    if (index.column() >= FFixedCols && row >= FFixedRows) {
+      for (int col = FFixedCols; col < columnCount(); ++col) {
+        const QString cell = Cells(col, row);
+        if (cell.isEmpty()) continue;
+        QString line = Cells(col, 0) + QStringLiteral(": ") + cell;
+        line.replace(QLatin1Char('|'), QLatin1Char('/'));
+        hint += line + QLatin1Char('\n');
+      }
+    }
+  } else if (viewportPos.x() < 0) {
+    row = 0;  // over the header row
+  }
+  FRowHint = hint;
+  if (row != FLastHintRow) {
+    QToolTip::hideText();
+    FLastHintRow = row;
+  }
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+class TComboItemDelegate : public QStyledItemDelegate {
+ public:
+  TComboItemDelegate(const int& height, QObject* parent)
+      : QStyledItemDelegate(parent), Height(height) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(Height);
+    return size;
+  }
+
+ private:
+  const int& Height;
+};
+
+}  // namespace
+
+TTrovDsgComboBox::TTrovDsgComboBox(QWidget* parent) : QComboBox(parent) {
+  setFont(ProgramFont(QStringLiteral("Arial"), 10));
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, ColorOf(0xFFFFFF));
+  colours.setColor(QPalette::Button, ColorOf(0xFFFFFF));
+  colours.setColor(QPalette::Text, ColorOf(0x000000));
+  colours.setColor(QPalette::ButtonText, ColorOf(0x000000));
+  colours.setColor(QPalette::WindowText, ColorOf(0x000000));
+  setPalette(colours);
+  setItemDelegate(new TComboItemDelegate(FItemHeight, this));
+}
+
+void TTrovDsgComboBox::SetBorderColor(TColor value) {
+  if (FBorderColor == value) return;
+  FBorderColor = value;
+  update();
+}
+
+void TTrovDsgComboBox::SetItemHeight(int height) {
+  FItemHeight = height;
+  view()->doItemsLayout();
+}
+
+void TTrovDsgComboBox::paintEvent(QPaintEvent* event) {
+  QComboBox::paintEvent(event);
+  QPainter painter(this);
+  DrawOuterBorder(painter, size(), FBorderColor);
+}

@@ -1,17 +1,193 @@
 #pragma once
 
 #include <QComboBox>
+#include <QFont>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QList>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <functional>
+
+#include "controls/NotifyingProperty.h"
+#include "media/FuncUnit.h"
 
 // The program's styled grid and combo box.
+//
+// The grid keeps the string grid's numbering: row 0 is the header row (Qt's
+// horizontal header, so it stays in place while the rows scroll), rows 1 … are
+// the table's rows 0 …; the first FixedCols columns are ordinary table columns
+// drawn in the header look. Cells(), RowCount() and the column widths speak in
+// these grid terms; a column width is the cell's width, the one-pixel grid line
+// comes on top of it as in the string grid.
+
+// The grid's colour set. Every assignment fires OnChangeColors; the grid repaints.
+class TListViewColors {
+ public:
+  std::function<void()> OnChangeColors;
+
+  TNotifyingProperty<TColor> HeaderColor1{OnChangeColors, 0xECEBE8};
+  TNotifyingProperty<TColor> HeaderColor2{OnChangeColors, 0xE2DFDA};
+  TNotifyingProperty<TColor> HeaderColor3{OnChangeColors, 0xDCD7D2};
+  TNotifyingProperty<TColor> HeaderColor4{OnChangeColors, 0xD4CDC6};
+  TNotifyingProperty<TColor> BarColor1{OnChangeColors, 0xFFFFFF};
+  TNotifyingProperty<TColor> BarColor2{OnChangeColors, 0xFFFFFF};
+  TNotifyingProperty<TColor> BarSelected1{OnChangeColors, 0xF0E8DF};
+  TNotifyingProperty<TColor> BarSelected2{OnChangeColors, 0xE4D6C5};
+  TNotifyingProperty<TColor> BarFocused1{OnChangeColors, 0xF4E3CF};
+  TNotifyingProperty<TColor> BarFocused2{OnChangeColors, 0xECD1AF};
+  TNotifyingProperty<TColor> LineColor{OnChangeColors, 0x918B7B};
+  TNotifyingProperty<TColor> LineFocused{OnChangeColors, 0x605B4F};
+  TNotifyingProperty<TColor> ModsColor1{OnChangeColors, 0xF0F0F0};
+  TNotifyingProperty<TColor> ModsColor2{OnChangeColors, 0xF0F0F0};
+};
+
+// The colour set of the high-score grid.
+void ApplyHighscoreGridColors(TListViewColors& colors);
+
+// The grid's in-place cell editor; the grid gives it EditorColor and EditorFont.
+class TDsgInplaceEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TDsgInplaceEdit(QWidget* parent = nullptr);
+};
+
+// The string grid's options, as far as the program uses them.
+enum TGridOption : unsigned {
+  goVertLine = 1u << 0,
+  goHorzLine = 1u << 1,
+  goEditing = 1u << 2,
+  goTabs = 1u << 3,
+  goThumbTracking = 1u << 4,
+  goColSizing = 1u << 5,
+  goRowSelect = 1u << 6,
+  goRangeSelect = 1u << 7,
+};
+using TGridOptions = unsigned;
+
+// Grid lines between data cells are drawn in the string grid's flat line colour.
+constexpr TColor GridLineColor = 0xC0C0C0;
+
 class TTrovDsgStringGrid : public QTableWidget {
   Q_OBJECT
  public:
   explicit TTrovDsgStringGrid(QWidget* parent = nullptr);
+  ~TTrovDsgStringGrid() override;
+
+  // Look properties; the setters repaint only when the value changes.
+  bool HeaderFrame() const { return FHeaderFrame; }
+  void SetHeaderFrame(bool value);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor value);
+  bool DrawRows() const { return FDrawRows; }
+  void SetDrawRows(bool value);
+  const QFont& EditorFont() const { return FEditorFont; }
+  void SetEditorFont(const QFont& font);
+  TColor EditorColor() const { return FEditorColor; }
+  void SetEditorColor(TColor value);
+
+  bool DrawMods = false;      // tint odd data rows
+  bool ShowRowHint = true;    // build the row tooltip on mouse moves
+  bool FillSelected = true;   // paint the background of data cells
+  bool HideSelected = false;  // frame the selected cells while focused
+  bool ShowHint = false;      // tooltips shown; switched on by the row hint
+  TColor FontColor = 0x000000;
+  TListViewColors ListViewColors;
+
+  bool GridFocused() const { return FGridFocused; }
+  int LastHintRow() const { return FLastHintRow; }
+  // The tooltip text the last mouse move built.
+  const QString& RowHint() const { return FRowHint; }
+
+  const QList<int>& RightAlignedCols() const { return FRightAlignedCols; }
+  void SetRightAlignedCols(const QList<int>& cols);
+
+  void LockUpdate();
+  void UnlockUpdate();
+
+  TGridOptions Options() const { return FOptions; }
+  void SetOptions(TGridOptions options);
+
+  // Grid numbering: row 0 is the header row while FixedRows is 1.
+  int RowCount() const;
+  void SetRowCount(int rows);
+  int ColCount() const { return columnCount(); }
+  void SetColCount(int cols);
+  int FixedRows() const { return FFixedRows; }
+  void SetFixedRows(int rows);  // 0 or 1
+  int FixedCols() const { return FFixedCols; }
+  void SetFixedCols(int cols);
+  int DefaultRowHeight() const { return FDefaultRowHeight; }
+  void SetDefaultRowHeight(int height);
+  int ColWidth(int col) const;
+  void SetColWidth(int col, int width);
+  QString Cells(int col, int row) const;
+  void SetCells(int col, int row, const QString& text);
+  // The object attached to a data cell (not owned by the grid), or nullptr.
+  QObject* Objects(int col, int row) const;
+  void SetObjects(int col, int row, QObject* object);
+  // The cell rectangle [L, Rt) x [T, B) in the grid's own coordinates (without the grid line).
+  QRect CellRect(int col, int row) const;
+  bool IsCellSelected(int col, int row) const;
+  // Grid row of a table row and back.
+  int GridRowOf(int tableRow) const { return tableRow + FFixedRows; }
+  int TableRowOf(int gridRow) const { return gridRow - FFixedRows; }
+
+  // Paints one cell in the program's look; R excludes the grid line.
+  virtual void DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
+  // Puts the editor look on an editor of the grid.
+  void ApplyEditorLook(TDsgInplaceEdit* editor) const;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  friend class TGridDelegate;
+  friend class TGridHeader;
+  void DrawCellText(QPainter& painter, int col, const QRect& rect, const QString& text);
+  void DrawFixedCell(QPainter& painter, int col, const QRect& rect, const QString& text);
+  void RepaintAll();
+  void BuildRowHint(const QPoint& viewportPos);
+
+  bool FHeaderFrame = true;
+  TColor FBorderColor = 0xB4A48A;
+  bool FDrawRows = true;
+  bool FGridFocused = false;
+  int FLastHintRow = 0;
+  QFont FEditorFont;
+  TColor FEditorColor = 0xCAE3E2;
+  QList<int> FRightAlignedCols;
+  TGridOptions FOptions = 0;
+  int FFixedRows = 1;
+  int FFixedCols = 1;
+  int FDefaultRowHeight = 20;
+  QString FRowHint;
+  bool FHadFocusBeforeLock = false;
 };
 
 class TTrovDsgComboBox : public QComboBox {
   Q_OBJECT
  public:
   explicit TTrovDsgComboBox(QWidget* parent = nullptr);
+
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor value);
+  // Height of the rows of the drop-down list.
+  int ItemHeight() const { return FItemHeight; }
+  void SetItemHeight(int height);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  TColor FBorderColor = 0xB4A48A;
+  int FItemHeight = 16;
 };
+
+// The one-pixel outline along a widget's outermost pixels.
+void DrawOuterBorder(QPainter& painter, const QSize& size, TColor color);

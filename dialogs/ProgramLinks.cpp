@@ -6,12 +6,18 @@
 namespace ProgramLinks {
 const QString HomePage = QStringLiteral("https://tessaryn.example.org/");
 const QString ContactMail = QStringLiteral("mailto:puzzle@tessaryn.example.org");
-const QString WallpaperProjects =
-    QStringLiteral("https://salsa.debian.org/qt-kde-team/kde/plasma-workspace-wallpapers");
-const QString SoundTheme =
-    QStringLiteral("https://www.freedesktop.org/wiki/Specifications/sound-theme-spec/");
+// The projects' own home pages, as their Debian packages name them.
+const QString PlasmaWallpapers =
+    QStringLiteral("https://invent.kde.org/plasma/plasma-workspace-wallpapers");
+const QString LomiriWallpapers =
+    QStringLiteral("https://gitlab.com/ubports/development/core/lomiri-wallpapers");
+const QString MateBackgrounds = QStringLiteral("https://mate-desktop.org/");
+// One banner can open one page: the collection it names first.
+const QString WallpaperProjects = PlasmaWallpapers;
+const QString SoundTheme = QStringLiteral("https://www.freedesktop.org/wiki/");
 const QString MusicProject = QStringLiteral("https://www.wesnoth.org/");
-const QString PhotoPartner = QStringLiteral("https://mate-desktop.org/");
+// The partner photo is the dune of mate-backgrounds.
+const QString PhotoPartner = MateBackgrounds;
 }  // namespace ProgramLinks
 
 bool IsOpenableLink(const QString& address) {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <functional>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "persistence/VarUnit.h"
 

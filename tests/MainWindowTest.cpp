@@ -4,8 +4,13 @@
 
 #include "app/MainLayout.h"
 #include "app/Unit_Tessaryn.h"
+#include "dialogs/Unit_DLG_Great.h"
+#include "dialogs/Unit_DLG_Player.h"
+#include "dialogs/Unit_DLG_Setup.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
+#include "persistence/SQLUtils.h"
+#include "persistence/VarUnit.h"
 #include "tests/GameFixture.h"
 #include "tests/MessageBoxRecorder.h"
 
@@ -36,13 +41,29 @@ struct TMainWindow : testing::Test {
   TFixedRandom Random{5};
   TForm_Tessaryn Form{&Random};
   TMessageBoxRecorder Boxes;
+  QStringList Dialogs;  // the class of every dialog the window showed
+  int Congratulations = 0;
 
   void SetUp() override {
+    // Every dialog is answered here: the player is "Anna", the others close at once.
+    Form.RunModal = [this](QDialog& dialog) {
+      Dialogs << dialog.metaObject()->className();
+      EXPECT_FALSE(Form.KeyboardHook.Installed() && Dialogs.last() != "TDLG_Language")
+          << "menu dialogs get the arrow keys";
+      if (auto* player = qobject_cast<TDLG_Player*>(&dialog)) {
+        player->ComboBox_Name.setEditText("Anna");
+        player->Button_StartClick();
+        return player->result();
+      }
+      return int(QDialog::Rejected);
+    };
+    GreatDialogShowHook = [this](TDLG_Great&) { ++Congratulations; };
     Form.FirstActivation = false;  // no intro over the window under test
     Form.setGeometry(0, 0, 1024, 768);
     Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
   }
+  void TearDown() override { GreatDialogShowHook = nullptr; }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(&Form, static_cast<Qt::Key>(key), modifiers);
   }
@@ -238,4 +259,67 @@ TEST_F(TMainWindow, AWholeGamePlayedWithTheMouse) {
   EXPECT_FALSE(Form.Game.Playing);
   EXPECT_FALSE(Form.TimerCounter.isActive());
   EXPECT_EQ(Form.Button_Play.PicIdle(), Form.ImageList_Menu[0]);
+  EXPECT_EQ(Congratulations, 0) << "finished within its first second: no play time yet";
+  ASSERT_FALSE(Boxes.Boxes.isEmpty());
+  EXPECT_EQ(Boxes.Boxes.last().Text, "Die Spielzeit konnte nicht übernommen werden!");
+}
+
+TEST_F(TMainWindow, AFinishedGameIsStoredWithItsPlayerAndTime) {
+  Key(Qt::Key_F5);
+  ASSERT_EQ(Dialogs, QStringList{"TDLG_Player"});
+  for (int tick = 0; tick < 75; ++tick) Form.TimerCounterTimer();
+  for (int round = 1; round <= 25; ++round) {
+    TPuzzleMemo* target =
+        Form.Game
+            .Tiles[static_cast<size_t>(
+                Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)])]
+            .get();
+    Form.Game.TileMouseDown(target);
+    Form.Game.TileMouseUp(target);
+  }
+  EXPECT_EQ(Congratulations, 1);
+  EXPECT_EQ(PlayerData, nullptr);
+  const auto list = QueryHighscoreList();
+  bool found = false;
+  for (; !list->AtEnd(); list->MoveNext())
+    found |= list->CellText(list->ColumnIndex("Name")) == "Anna" &&
+             list->CellText(list->ColumnIndex("Spielzeit")) == "00:01:15";
+  EXPECT_TRUE(found);
+}
+
+TEST_F(TMainWindow, TheMenuKeysOpenTheirDialogsInsideTheBracket) {
+  Key(Qt::Key_F1);
+  Key(Qt::Key_F2);
+  Key(Qt::Key_F3);
+  Key(Qt::Key_F4);
+  EXPECT_EQ(Dialogs, (QStringList{"TDLG_Help", "TDLG_Info", "TDLG_Highscore", "TDLG_Setup"}));
+  EXPECT_TRUE(Form.KeyboardHook.Installed());
+  EXPECT_FALSE(Form.Suspended);
+}
+
+TEST_F(TMainWindow, SettingsConfirmedApplyLanguageAndVolume) {
+  Form.RunModal = [](QDialog& dialog) {
+    auto* setup = qobject_cast<TDLG_Setup*>(&dialog);
+    if (!setup) return int(QDialog::Rejected);
+    setup->ComboBox_Lang.setCurrentIndex(LangEnglish);
+    setup->ScrollBar_Volume.setValue(80);
+    setup->Button_OKClick();
+    return setup->result();
+  };
+  Form.Button_SetupClick();
+  EXPECT_EQ(SetupData->Lang, LangEnglish);
+  EXPECT_EQ(Form.Sounds.Output.Volume(), 80);
+  EXPECT_EQ(Form.Button_Help.toolTip(), "Help (F1)");
+  SetupData->Lang = LangGerman;
+  SetupData->Volume = 50;
+  SaveSetup();
+  ApplyLanguage(LangGerman);
+}
+
+TEST_F(TMainWindow, TheFirstStartAsksForTheLanguageOnce) {
+  Form.IntroFinished();
+  EXPECT_EQ(Dialogs, QStringList{"TDLG_Language"});
+  EXPECT_TRUE(FirstRunDone()) << "the marker is written whatever the answer";
+  Form.IntroFinished();
+  EXPECT_EQ(Dialogs.size(), 1);
 }

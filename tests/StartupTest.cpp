@@ -9,6 +9,7 @@
 
 #include "app/Program.h"
 #include "app/Unit_Tessaryn.h"
+#include "dialogs/Unit_DLG_Player.h"
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
@@ -113,6 +114,11 @@ TEST_F(TStartup, ADatabaseThatCannotBeOpenedEndsTheStart) {
 
 TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
   TForm_Tessaryn form(&Random);
+  QStringList dialogs;
+  form.RunModal = [&](QDialog& dialog) {
+    dialogs << dialog.metaObject()->className();
+    return int(QDialog::Rejected);
+  };
   SetupData->Sound = false;
   SetupData->Music = false;
   form.show();
@@ -128,10 +134,18 @@ TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
   EXPECT_EQ(form.IntroForm, nullptr);
   EXPECT_TRUE(intro.isNull()) << "released after its tick";
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the pointer is back";
+  EXPECT_EQ(dialogs, QStringList{"TDLG_Language"}) << "then the first start asks for the language";
 }
 
 TEST_F(TStartup, ClosingAsksAndARunningGameGoesOnAfterNo) {
   auto form = std::make_unique<TForm_Tessaryn>(&Random);
+  form->RunModal = [](QDialog& dialog) {
+    auto* player = qobject_cast<TDLG_Player*>(&dialog);
+    if (!player) return int(QDialog::Rejected);
+    player->ComboBox_Name.setEditText("Bo");
+    player->Button_StartClick();
+    return player->result();
+  };
   form->FirstActivation = false;
   form->show();
   form->Button_PlayClick();

@@ -1,0 +1,78 @@
+#include "dialogs/Unit_DLG_Great.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "dialogs/MessageBoxes.h"
+#include "game/PlayClock.h"
+#include "localization/Unit_Language.h"
+#include "persistence/SQLUtils.h"
+#include "persistence/VarUnit.h"
+
+std::function<void(TDLG_Great&)> GreatDialogShowHook;
+
+TDLG_Great::TDLG_Great(QWidget* owner, const QString& resultId, std::chrono::seconds playTime)
+    : TProgramDialog(owner, {394, 247}) {
+  FormCreate(resultId, playTime);
+}
+
+void TDLG_Great::FormCreate(const QString& resultId, std::chrono::seconds playTime) {
+  setWindowTitle(QStringLiteral("Tessaryn Puzzle"));
+
+  Label_Text->setWordWrap(true);
+  Image_Pokal.Picture = LoadLayoutPicture(QStringLiteral("trophy"));
+  Image_Pokal.setGeometry(QRect(QPoint(15, 15), Image_Pokal.Picture.size()));
+  Label_Rang->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+  Label_Time_Caption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+  Label_Caption1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Label_Caption2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  SetUpButton(Button_OK, {287, 202, 90, 28}, QStringLiteral("OK"));
+  Button_OK.SetDefault(true);
+  Button_OK.Cancel = true;
+  Button_OK.OnClick = [this] { Button_OKClick(); };
+
+  Label_Caption1->setText(TxtCongratulation);
+  Label_Caption2->setText(TxtCongratulation);
+  // "Congratulation!" is wider than the headline's place: it grows instead of being cut.
+  const int captionWidth =
+      std::max(Label_Caption1->width(),
+               Label_Caption1->fontMetrics().horizontalAdvance(TxtCongratulation) + 2);
+  Label_Caption1->resize(captionWidth, Label_Caption1->height());
+  Label_Caption2->resize(captionWidth, Label_Caption2->height());
+  Label_Text->setText(TxtPuzzleSolved);
+  Label_Time_Caption->setText(LblYourPlayTime);
+  Label_Time_Caption->resize(Label_Time_Caption->fontMetrics().horizontalAdvance(LblYourPlayTime),
+                             Label_Time_Caption->height());
+  // The time follows its caption at 4 pixels, however long the caption is in the language.
+  Label_Time->move(Label_Time_Caption->x() + Label_Time_Caption->width() + 4, Label_Time->y());
+  Label_Rang->setText(QString::number(RankOfResult(resultId)) + QStringLiteral(". ") + TxtPlace);
+  // As the clock and the high-score list write it, hours going on past 24; a
+  // time-of-day format would fail there, and a 12-hour locale would add AM/PM.
+  Label_Time->setText(FormatPlayTime(playTime));
+}
+
+void TDLG_Great::Button_OKClick() { accept(); }
+
+void RecordResult(const QString& playTimeText, QWidget* owner) {
+  const std::optional<std::chrono::seconds> playTime = ParsePlayTime(playTimeText);
+  if (!playTime) {
+    ShowErrorBox(MsgPlayTimeInvalid);
+    return;
+  }
+  if (!PlayerData) {
+    ShowErrorBox(MsgNoPlayerData);
+    return;
+  }
+  PlayerData->Spielzeit = *playTime;
+  QString resultId;
+  if (InsertResult(resultId)) {
+    TDLG_Great dialog(owner, resultId, *playTime);
+    if (GreatDialogShowHook)
+      GreatDialogShowHook(dialog);
+    else
+      dialog.exec();
+  } else {
+    ShowErrorBox(MsgResultNotSaved);
+  }
+  PlayerData.reset();
+}

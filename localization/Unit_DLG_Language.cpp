@@ -1,0 +1,65 @@
+#include "localization/Unit_DLG_Language.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+
+#include "persistence/SQLUtils.h"
+#include "persistence/VarUnit.h"
+
+TDLG_Language::TDLG_Language(QWidget* owner) : TProgramDialog(owner, {313, 197}) {
+  // A title bar without close box and system menu.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setWindowTitle(QStringLiteral("Sprache | Language | Idioma"));
+
+  auto label = [this](int top, const QString& text) {
+    const QFontMetrics metrics(DialogFont());
+    return AddFilledLabel({32, top, metrics.horizontalAdvance(text), metrics.height()}, text,
+                          0x000000, 0xE6E8EC);
+  };
+  Label_Lang1 = label(28, QStringLiteral("Sprache wählen"));
+  Label_Lang2 = label(43, QStringLiteral("Select Language"));
+  Label_Lang3 = label(58, QStringLiteral("Seleccione Idioma"));
+
+  ComboBox_Lang.setGeometry(32, 88, 253, 24);
+  ComboBox_Lang.setEditable(false);
+  ComboBox_Lang.setFont(DialogFont());
+  ComboBox_Lang.SetBorderColor(0x2E303B);
+  ComboBox_Lang.SetItemHeight(16);
+  ComboBox_Lang.addItems({QStringLiteral("Deutsch | German | Alemán"),
+                          QStringLiteral("Englisch | English | Inglés"),
+                          QStringLiteral("Spanisch | Spanish | Español")});
+
+  SetUpButton(Button_OK, {207, 155, 90, 28}, QStringLiteral("OK"));
+  Button_OK.SetDefault(true);
+  Button_OK.OnClick = [this] { Button_OKClick(); };
+  setTabOrder(&ComboBox_Lang, &Button_OK);
+
+  FormCreate();
+  ComboBox_Lang.setFocus();
+}
+
+void TDLG_Language::FormCreate() {
+  const int lang = SetupData ? SetupData->Lang : 0;
+  ComboBox_Lang.setCurrentIndex(lang >= 0 && lang <= 2 ? lang : 0);
+}
+
+void TDLG_Language::Button_OKClick() {
+  int index = ComboBox_Lang.currentIndex();
+  if (index >= -3 && index <= -1) index = 0;
+  if (index == SetupData->Lang) {
+    done(QDialog::Rejected);
+    return;
+  }
+  SetupData->Lang = index;
+  SaveSetup();
+  done(QDialog::Accepted);
+}
+
+void TDLG_Language::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  TProgramDialog::keyPressEvent(event);
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "dialogs/Unit_DLG_Great.h"
+#include "localization/Unit_Language.h"
+#include "persistence/SQLUtils.h"
+#include "persistence/VarUnit.h"
+#include "tests/MessageBoxRecorder.h"
+
+namespace {
+
+// A fresh database with its tables as the program's Database, German texts and
+// a player who has just finished a game.
+class TRecordResult : public testing::Test {
+ protected:
+  void SetUp() override {
+    Database = std::make_unique<TSQLiteDatabase>(Folder.filePath("Tessaryn.dbs"));
+    SetupData = std::make_unique<TSetupDaten>();
+    PlayerData = std::make_unique<TSpielerDaten>();
+    ASSERT_TRUE(CreateTables());
+    ApplyLanguage(0);
+    PlayerData->Name = "Anna";
+    PlayerData->Datum = QDate(2026, 12, 10);
+    // Instead of the modal loop: note what the dialog shows, then close it
+    // with Enter as a player would.
+    GreatDialogShowHook = [this](TDLG_Great& dialog) {
+      ++DialogsShown;
+      Rank = dialog.Label_Rang->text();
+      Time = dialog.Label_Time->text();
+      dialog.show();
+      QTest::keyClick(&dialog, Qt::Key_Return);
+      ClosedByEnter = !dialog.isVisible() && dialog.result() == QDialog::Accepted;
+    };
+  }
+  void TearDown() override {
+    GreatDialogShowHook = nullptr;
+    PlayerData.reset();
+    SetupData.reset();
+    Database.reset();
+  }
+
+  void Raw(const char* sql) { Database->Execute(QString::fromUtf8(sql)); }
+
+  int StoredRows() {
+    const auto list = QueryHighscoreList();
+    int rows = 0;
+    for (; !list->AtEnd(); list->MoveNext()) ++rows;
+    return rows;
+  }
+
+  QTemporaryDir Folder;
+  TMessageBoxRecorder Boxes;
+  int DialogsShown = 0;
+  QString Rank, Time;
+  bool ClosedByEnter = false;
+};
+
+}  // namespace
+
+TEST_F(TRecordResult, StoresTheResultShowsItsRankAndFreesThePlayer) {
+  Raw("INSERT INTO tab_spieler VALUES ('SR00000001', 'Ben', '2026-12-01', '00:03:00')");
+  RecordResult("00:04:07", nullptr);
+  EXPECT_TRUE(Boxes.Boxes.isEmpty());
+  EXPECT_EQ(DialogsShown, 1);
+  EXPECT_EQ(Rank, "2. Platz");
+  EXPECT_EQ(Time, "00:04:07");
+  EXPECT_TRUE(ClosedByEnter);
+  EXPECT_EQ(PlayerData, nullptr) << "the next new game starts without a player record";
+  const auto list = QueryHighscoreList();
+  list->MoveNext();
+  EXPECT_EQ(list->CellText(list->ColumnIndex("Name")), "Anna");
+  EXPECT_EQ(list->CellText(list->ColumnIndex("Spielzeit")), "00:04:07");
+}
+
+TEST_F(TRecordResult, HoursPastADayAreAPlayTimeToo) {
+  RecordResult("25:13:07", nullptr);
+  EXPECT_TRUE(Boxes.Boxes.isEmpty());
+  EXPECT_EQ(Rank, "1. Platz");
+  EXPECT_EQ(Time, "25:13:07");
+  EXPECT_EQ(StoredRows(), 1);
+}
+
+TEST_F(TRecordResult, AnUnreadablePlayTimeStoresNothingAndKeepsThePlayer) {
+  for (const char* text : {"", "0:4:7", "00:61:00", "aa:bb:cc"}) {
+    Boxes.Boxes.clear();
+    RecordResult(text, nullptr);
+    ASSERT_EQ(Boxes.Boxes.size(), 1) << text;
+    EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Boxes.Boxes[0].Title, "Fehler");
+    EXPECT_EQ(Boxes.Boxes[0].Text, "Die Spielzeit konnte nicht übernommen werden!");
+    EXPECT_NE(PlayerData, nullptr) << text;
+  }
+  EXPECT_EQ(DialogsShown, 0);
+  EXPECT_EQ(StoredRows(), 0);
+}
+
+TEST_F(TRecordResult, WithoutAPlayerRecordNothingIsStored) {
+  PlayerData.reset();
+  RecordResult("00:04:07", nullptr);
+  ASSERT_EQ(Boxes.Boxes.size(), 1);
+  EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+  EXPECT_EQ(Boxes.Boxes[0].Text, "Zugriff auf die Spielerdaten nicht möglich!");
+  EXPECT_EQ(DialogsShown, 0);
+  EXPECT_EQ(StoredRows(), 0);
+}
+
+TEST_F(TRecordResult, AStoreThatFailsIsToldAndThePlayerFreed) {
+  Raw("DROP TABLE tab_spieler");
+  ApplyLanguage(1);
+  RecordResult("00:04:07", nullptr);
+  ASSERT_EQ(Boxes.Boxes.size(), 1);
+  EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+  EXPECT_EQ(Boxes.Boxes[0].Title, "Fehler");
+  EXPECT_EQ(Boxes.Boxes[0].Text, "Data could not be stored!");
+  EXPECT_EQ(DialogsShown, 0);
+  EXPECT_EQ(PlayerData, nullptr);
+}
+
+TEST_F(TRecordResult, TheDialogInEveryLanguage) {
+  struct TCase {
+    int Lang;
+    QString Caption, Text, TimeCaption, Rank;
+  };
+  const TCase cases[] = {
+      {0, "Glückwunsch!", "Das Puzzle wurde gelöst.", "Ihre Spielzeit:", "1. Platz"},
+      {1, "Congratulation!", "The puzzle was solved.", "Your playing time:", "1. Place"},
+      {2, "¡Enhorabuena!", "Se ha solucionado el puzzle", "La duración de su juego:", "1. Sitio"}};
+  PlayerData->Spielzeit = std::chrono::seconds(247);
+  QString id;
+  ASSERT_TRUE(InsertResult(id));
+  int germanTimeLeft = 0;
+  for (const TCase& c : cases) {
+    ApplyLanguage(c.Lang);
+    TDLG_Great dialog(nullptr, id, std::chrono::seconds(247));
+    EXPECT_EQ(dialog.windowTitle(), "Tessaryn Puzzle");
+    EXPECT_EQ(dialog.size(), QSize(394, 247));
+    EXPECT_EQ(dialog.Label_Caption1->text(), c.Caption);
+    EXPECT_EQ(dialog.Label_Caption2->text(), c.Caption);
+    EXPECT_EQ(dialog.Label_Caption2->pos(), dialog.Label_Caption1->pos() + QPoint(1, 1));
+    EXPECT_EQ(dialog.Label_Text->text(), c.Text);
+    EXPECT_EQ(dialog.Label_Time_Caption->text(), c.TimeCaption);
+    EXPECT_EQ(dialog.Label_Rang->text(), c.Rank);
+    EXPECT_EQ(dialog.Label_Time->text(), "00:04:07");
+    const QRect caption = dialog.Label_Time_Caption->geometry();
+    EXPECT_EQ(caption.width(),
+              dialog.Label_Time_Caption->fontMetrics().horizontalAdvance(c.TimeCaption));
+    EXPECT_EQ(dialog.Label_Time->x(), caption.x() + caption.width() + 4) << c.Lang;
+    if (c.Lang == 0) germanTimeLeft = dialog.Label_Time->x();
+    if (c.Lang == 1) {
+      EXPECT_GT(dialog.Label_Time->x(), germanTimeLeft) << "the wider English caption";
+    }
+  }
+}
+
+TEST_F(TRecordResult, LightPanelAndEscClosesTheDialogToo) {
+  TDLG_Great dialog(nullptr, "SR00000001", std::chrono::seconds(1));
+  dialog.show();
+  const QImage look = dialog.grab().toImage();
+  EXPECT_EQ(look.pixelColor(105, 61), ColorOf(0x2E303B)) << "the panel's border";
+  EXPECT_EQ(look.pixelColor(195, 145), ColorOf(0xE6E8EC)) << "behind the rank";
+  EXPECT_EQ(look.pixelColor(280, 133), ColorOf(0xE6E8EC)) << "behind the time";
+  ASSERT_TRUE(dialog.isVisible());
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+}
