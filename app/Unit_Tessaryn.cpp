@@ -185,7 +185,9 @@ void TForm_Tessaryn::ShowIntro() {
 void TForm_Tessaryn::IntroFinished() {
   if (IntroForm) {
     IntroForm->OnFinished = nullptr;
-    // Released once the timer tick that called us has returned.
+    // Released once the timer tick that called us has returned; hidden now, so
+    // that it is not left over the language question that may follow.
+    IntroForm->hide();
     IntroForm->deleteLater();
     IntroForm = nullptr;
   }

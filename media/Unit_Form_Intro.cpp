@@ -67,6 +67,13 @@ void TForm_Intro::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, Image_Intro);
 }
 
+// Hidden on its way out: the pointer comes back at once, even if a dialog opens
+// before the form itself is gone.
+void TForm_Intro::hideEvent(QHideEvent* event) {
+  ResetScreenCursor();
+  QWidget::hideEvent(event);
+}
+
 void TForm_Intro::keyPressEvent(QKeyEvent* event) {
   SkipRequested = event->key() == Qt::Key_Escape;
   QWidget::keyPressEvent(event);
