@@ -7,20 +7,17 @@
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
-#include "tests/MessageBoxRecorder.h"
+#include "tests/dialogs/DialogDatabaseFixture.h"
 
 namespace {
 
 // A fresh database with its tables as the program's Database, German texts and
 // a player who has just finished a game.
-class TRecordResult : public testing::Test {
+class TRecordResult : public TDialogDatabaseFixture {
  protected:
   void SetUp() override {
-    Database = std::make_unique<TSQLiteDatabase>(Folder.filePath("Tessaryn.dbs"));
-    SetupData = std::make_unique<TSetupDaten>();
+    TDialogDatabaseFixture::SetUp();
     PlayerData = std::make_unique<TSpielerDaten>();
-    ASSERT_TRUE(CreateTables());
-    ApplyLanguage(0);
     PlayerData->Name = "Anna";
     PlayerData->Datum = QDate(2026, 12, 10);
     // Instead of the modal loop: note what the dialog shows, then close it
@@ -36,12 +33,8 @@ class TRecordResult : public testing::Test {
   }
   void TearDown() override {
     GreatDialogShowHook = nullptr;
-    PlayerData.reset();
-    SetupData.reset();
-    Database.reset();
+    TDialogDatabaseFixture::TearDown();
   }
-
-  void Raw(const char* sql) { Database->Execute(QString::fromUtf8(sql)); }
 
   int StoredRows() {
     const auto list = QueryHighscoreList();
@@ -50,8 +43,6 @@ class TRecordResult : public testing::Test {
     return rows;
   }
 
-  QTemporaryDir Folder;
-  TMessageBoxRecorder Boxes;
   int DialogsShown = 0;
   QString Rank, Time;
   bool ClosedByEnter = false;

@@ -10,25 +10,12 @@
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/dialogs/DialogDatabaseFixture.h"
 
 namespace {
 
-// A fresh database with the program's tables, fresh settings, German texts.
-class SetupDialog : public testing::Test {
+class SetupDialog : public TDialogDatabaseFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(Folder.isValid());
-    Database = std::make_unique<TSQLiteDatabase>(Folder.filePath("Tessaryn.dbs"));
-    SetupData = std::make_unique<TSetupDaten>();
-    ASSERT_TRUE(CreateTables());
-    ApplyLanguage(LangGerman);
-  }
-  void TearDown() override {
-    ApplyLanguage(LangGerman);
-    SetupData.reset();
-    Database.reset();
-  }
-
   // What the settings row holds, read back the program's way; nullopt without a row.
   std::optional<TSetupDaten> StoredSettings() {
     if (Database->Query("SELECT Setup_ID FROM tab_setup WHERE Setup_ID=\"SP00000001\"")
@@ -53,8 +40,6 @@ class SetupDialog : public testing::Test {
   static void ClickButton(TTrovGameButton& button) {
     QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
   }
-
-  QTemporaryDir Folder;
 };
 
 bool SameSettings(const TSetupDaten& a, const TSetupDaten& b) {
