@@ -368,6 +368,15 @@ void TForm_Tessaryn::MenuDialogBracket(TBody body) {
   if (musicWasPlaying) PlayMusic();
 }
 
+template <typename TDialog>
+void TForm_Tessaryn::ShowMenuDialog() {
+  MenuDialogBracket([this] {
+    TDialog dialog(this);
+    RunModal(dialog);
+    return TBracketEnd::Normal;
+  });
+}
+
 void TForm_Tessaryn::Button_PlayClick() {
   MenuDialogBracket([this] {
     if (Game.Playing) {
@@ -399,29 +408,11 @@ void TForm_Tessaryn::Button_SetupClick() {
   });
 }
 
-void TForm_Tessaryn::Button_HelpClick() {
-  MenuDialogBracket([this] {
-    TDLG_Help dialog(this);
-    RunModal(dialog);
-    return TBracketEnd::Normal;
-  });
-}
+void TForm_Tessaryn::Button_HelpClick() { ShowMenuDialog<TDLG_Help>(); }
 
-void TForm_Tessaryn::Button_HighscoreClick() {
-  MenuDialogBracket([this] {
-    TDLG_Highscore dialog(this);
-    RunModal(dialog);
-    return TBracketEnd::Normal;
-  });
-}
+void TForm_Tessaryn::Button_HighscoreClick() { ShowMenuDialog<TDLG_Highscore>(); }
 
-void TForm_Tessaryn::Button_InfoClick() {
-  MenuDialogBracket([this] {
-    TDLG_Info dialog(this);
-    RunModal(dialog);
-    return TBracketEnd::Normal;
-  });
-}
+void TForm_Tessaryn::Button_InfoClick() { ShowMenuDialog<TDLG_Info>(); }
 
 void TForm_Tessaryn::Button_CloseClick() { close(); }
 

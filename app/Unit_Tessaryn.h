@@ -123,6 +123,9 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   // aborted game leaves the music off.
   template <typename TBody>
   void MenuDialogBracket(TBody body);
+  // A menu dialog with nothing to do after it: shown inside the bracket.
+  template <typename TDialog>
+  void ShowMenuDialog();
   bool AskForNewPlayer();
   [[noreturn]] void FailStartup(const QString& message);
   void MakeFolder(QString& folder, TSpecialFolder where, const QString& failure);

@@ -3,7 +3,6 @@
 #include "app/Program.h"
 #include "app/SingleInstance.h"
 #include "app/TessarynApplication.h"
-#include "media/ResourceCatalogue.h"
 
 namespace {
 
