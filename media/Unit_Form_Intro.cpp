@@ -14,6 +14,8 @@ TForm_Intro::TForm_Intro()
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::StrongFocus);
+  // A coarse timer may fire early and cut the intro short.
+  Timer_Blend.setTimerType(Qt::PreciseTimer);
   Timer_Blend.setInterval(33);
   connect(&Timer_Blend, &QTimer::timeout, this, [this] { Timer_BlendTimer(); });
   FormCreate();

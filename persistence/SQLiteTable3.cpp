@@ -122,6 +122,13 @@ TSQLiteDatabase::TSQLiteDatabase(const QString& fileName) {
   // takes those as string literals, whatever it was built with.
   sqlite3_db_config(Connection, SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
   sqlite3_db_config(Connection, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
+  // A backup tool or the sqlite3 shell may read the file for a moment; wait that
+  // out instead of losing a result to it.
+  SetBusyTimeout(DefaultBusyTimeout);
+}
+
+void TSQLiteDatabase::SetBusyTimeout(int milliseconds) {
+  sqlite3_busy_timeout(Connection, milliseconds);
 }
 
 TSQLiteDatabase::~TSQLiteDatabase() {

@@ -79,6 +79,9 @@ class TSQLiteDatabase {
   std::function<void(const QString& sql)> OnStatement;
 
   sqlite3* Handle() const { return Connection; }
+  // How long a statement waits for another connection's lock before it fails.
+  void SetBusyTimeout(int milliseconds);
+  static constexpr int DefaultBusyTimeout = 5000;
 
  private:
   // stepResult stands in for the connection's error code when that has none, as

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 #include "tests/GameFixture.h"
 
@@ -155,4 +156,16 @@ TEST(GameRules, AbortFreesTheBoardAndBrowsesARandomPhoto) {
   EXPECT_TRUE(f.Game.TargetIndex >= 1 && f.Game.TargetIndex <= 25);
   EXPECT_EQ(f.Carousel.ShownPhotos[1], f.Game.TargetIndex);
   EXPECT_EQ(f.Host.Take(), (QStringList{"background", "idle"}));
+}
+
+TEST(ClockSeededRandom, BackToBackSeedsDealNewSequences) {
+  TClockSeededRandom random;
+  std::set<std::vector<int>> deals;
+  for (int deal = 0; deal < 1000; ++deal) {
+    random.SeedFromClock();
+    std::vector<int> draws;
+    for (int i = 0; i < 12; ++i) draws.push_back(random.DrawPhoto());
+    deals.insert(draws);
+  }
+  EXPECT_GE(deals.size(), 999u);
 }

@@ -37,6 +37,8 @@ TEST(Intro, EachStepDrawsTheBlendAtTheBottomCentre) {
 
 TEST(Intro, FadesInOver126StepsAndFinishesOnce) {
   TForm_Intro intro;
+  // 127 ticks must never end before 127 × 33 ms.
+  EXPECT_EQ(intro.Timer_Blend.timerType(), Qt::PreciseTimer);
   intro.Timer_Blend.stop();
   int finished = 0;
   intro.OnFinished = [&](QObject* sender) {

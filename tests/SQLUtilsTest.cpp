@@ -275,8 +275,9 @@ TEST_F(TStore, AWriteRefusedOnceDoesNotBlockTheNext) {
   EXPECT_EQ(HighscoreRows(), (QStringList{"A|2026-12-10|00:00:05", "C|2026-12-10|00:00:07"}));
 }
 
-TEST_F(TStore, AnExclusiveLockElsewhereFailsAtOnceAndWritesNothingHalf) {
+TEST_F(TStore, ALastingLockElsewhereFailsAndWritesNothingHalf) {
   StoreResult("A", "00:00:05");
+  Database->SetBusyTimeout(100);
   sqlite3* other = nullptr;
   ASSERT_EQ(sqlite3_open(FilePath().toUtf8().constData(), &other), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QLocale>
+#include <chrono>
+#include <thread>
 
 #include "persistence/SQLiteTable3.h"
 #include "tests/DatabaseFixture.h"
@@ -146,8 +148,9 @@ TEST(SQLiteLayer, AFileThatIsNoDatabaseRaisesAndStaysAsItWas) {
   EXPECT_EQ(file.readAll(), bytes);
 }
 
-TEST_F(TLayer, AnExclusiveLockElsewhereFailsAtOnce) {
+TEST_F(TLayer, ALockThatOutlastsTheBusyTimeoutFails) {
   Raw("CREATE TABLE t (x INTEGER)");
+  Database->SetBusyTimeout(100);
   sqlite3* other = nullptr;
   ASSERT_EQ(sqlite3_open(FilePath().toUtf8().constData(), &other), SQLITE_OK);
   ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -160,5 +163,20 @@ TEST_F(TLayer, AnExclusiveLockElsewhereFailsAtOnce) {
   sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
   sqlite3_close(other);
   Database->Execute("INSERT INTO t VALUES (1)");
+  EXPECT_EQ(Database->Query("SELECT x FROM t")->RowCount(), 1);
+}
+
+TEST_F(TLayer, ABriefWriteLockElsewhereIsWaitedOut) {
+  Raw("CREATE TABLE t (x INTEGER)");
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(FilePath().toUtf8().constData(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+  std::thread holder([other] {
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+  });
+  EXPECT_EQ(ErrorOf([&] { Database->Execute("INSERT INTO t VALUES (1)"); }), "(no error)");
+  holder.join();
+  sqlite3_close(other);
   EXPECT_EQ(Database->Query("SELECT x FROM t")->RowCount(), 1);
 }
