@@ -1,5 +1,6 @@
 #include <QIcon>
 
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/SingleInstance.h"
 #include "app/TessarynApplication.h"
@@ -16,8 +17,10 @@ QIcon ProgramIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
   TTessarynApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaryn Puzzle"));
+  QApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
   LoadProgramFonts();
   QApplication::setWindowIcon(ProgramIcon());
 

@@ -236,9 +236,9 @@ const std::array<TEntryTexts, 45> Table{{
     "It no liability for damages is assumed, to itself from the use of this product prove. This is also valid for overruns as well as profit losses of every kind and their secondary damages.",
     "No se asume ninguna responsabilidad por daños que resulten del uso de este producto. Esto también será aplicable para la pérdida de datos como de pérdida de beneficios de todo tipo y de sus daños posteriores."}},
   {&TxtPhotoNotice,
-   {"Das Kopieren, Bearbeiten oder Benutzen der Motive außerhalb der Spielsoftware ist nur mit Genehmigung der Urheber gestattet.",
-    "Copying, treatment or using the motives outside the originator is permitted only with approval to the play software.",
-    "Solo está permitido copiar, editar o usar los motivos fuera de la software del juego ´con la autorisación de los autores"}},
+   {"Die Fotos, Bilder, Klänge und Schriften dieses Spiels stammen aus freien Quellen und werden unter ihren eigenen freien Lizenzen verwendet. Sie sind auf der Informationsseite der Hilfe und in den Credits aufgeführt.",
+    "The photos, pictures, sounds and fonts of this game come from free sources and are used under their own free licences. They are listed on the information page of the help and in the credits.",
+    "Las fotos, imágenes, sonidos y tipos de letra de este juego proceden de fuentes libres y se usan bajo sus propias licencias libres. Se indican en la página de información de la ayuda y en los créditos."}},
 }};
 // clang-format on
 

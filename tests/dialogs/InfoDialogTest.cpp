@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTest>
 
 #include "dialogs/ProgramLinks.h"
@@ -43,11 +44,31 @@ TEST(InfoDialog, EnglishCaptionAndNoticesTheVersionStaysGerman) {
   TInfo t;
   EXPECT_EQ(t.Dialog.windowTitle(), "Information");
   EXPECT_TRUE(t.Dialog.Label_Distance->text().startsWith("It no liability for damages"));
-  EXPECT_TRUE(t.Dialog.Label_Authorship->text().startsWith("Copying, treatment or using"));
+  EXPECT_TRUE(
+      t.Dialog.Label_Authorship->text().startsWith("The photos, pictures, sounds and fonts"));
   EXPECT_TRUE(t.Dialog.Label_Version->text().startsWith("Version 1.5 für "));
   ApplyLanguage(2);
   TInfo spanish;
   EXPECT_EQ(spanish.Dialog.windowTitle(), "Información");
+  ApplyLanguage(0);
+}
+
+// The notice names free licences, never a permission to ask for, and it
+// fits its fixed label in every language, so no line is cut off.
+TEST(InfoDialog, PhotoNoticeIsTheFreeLicenceStatementAndFitsItsLabel) {
+  const struct {
+    int Lang;
+    const char* Licence;
+  } cases[] = {{0, "freien Lizenzen"}, {1, "free licences"}, {2, "licencias libres"}};
+  for (const auto& c : cases) {
+    ApplyLanguage(c.Lang);
+    TInfo t;
+    const QLabel* label = t.Dialog.Label_Authorship;
+    EXPECT_TRUE(label->text().contains(QString::fromUtf8(c.Licence))) << c.Lang;
+    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000),
+                                                           Qt::TextWordWrap, label->text());
+    EXPECT_LE(needed.height(), label->height()) << c.Lang;
+  }
   ApplyLanguage(0);
 }
 
