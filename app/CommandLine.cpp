@@ -10,7 +10,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
   // A core application needs no display, so the answers come on a text
   // console too; it is gone before the game's own application is made.
   QCoreApplication core(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("Tessaryn Puzzle"));
+  QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
   QCoreApplication::setApplicationVersion(QStringLiteral(TESSARYN_VERSION));
 
   QCommandLineParser parser;

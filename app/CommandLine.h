@@ -6,6 +6,8 @@
 // carries it too (WM_CLASS on X11, the app id on Wayland), so the desktop
 // matches the running game to its launcher.
 inline constexpr char ApplicationId[] = "org.example.TessarynPuzzle";
+// The name the desktop and the --version answer show.
+inline constexpr char ApplicationName[] = "Tessaryn Puzzle";
 
 // Answers --help and --version on standard output and then the exit status;
 // nothing when the game is to start. Needs no display and reads nothing

@@ -19,7 +19,7 @@ QIcon ProgramIcon() {
 int main(int argc, char** argv) {
   if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
   TTessarynApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Tessaryn Puzzle"));
+  QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
   QApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
   LoadProgramFonts();
   QApplication::setWindowIcon(ProgramIcon());

@@ -7,8 +7,8 @@
 class TRandomSource {
  public:
   virtual ~TRandomSource() = default;
-  // Seeds the generator from the clock (the program does it at start-up and
-  // before every shuffle).
+  // Seeds the generator anew (the program does it at start-up and before every
+  // shuffle); the program mixes the system's entropy with the clock.
   virtual void SeedFromClock() = 0;
   // A uniform draw from 1 … 25.
   virtual int DrawPhoto() = 0;
