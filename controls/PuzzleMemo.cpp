@@ -81,6 +81,7 @@ void TPuzzleMemo::enterEvent(QEnterEvent* event) {
 
 void TPuzzleMemo::leaveEvent(QEvent* event) {
   IsHovered = false;
+  ClickedLast = false;  // a double click that ends on another tile is that tile's first click
   if (!ShowMemo) {
     UpdateDeckImage();
     update();
@@ -89,7 +90,16 @@ void TPuzzleMemo::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
 }
 
-void TPuzzleMemo::mousePressEvent(QMouseEvent*) {
+void TPuzzleMemo::mousePressEvent(QMouseEvent*) { ButtonDown(); }
+
+// Qt hands widgets the second press of a double click as this event instead of
+// a press, also when it lands on a neighbouring tile; it is a press all the same.
+void TPuzzleMemo::mouseDoubleClickEvent(QMouseEvent*) {
+  SecondPressOfDoubleClick = ClickedLast;
+  ButtonDown();
+}
+
+void TPuzzleMemo::ButtonDown() {
   if (!IsPressed && !Locked) {
     IsPressed = true;
     update();
@@ -99,13 +109,14 @@ void TPuzzleMemo::mousePressEvent(QMouseEvent*) {
 }
 
 // Qt keeps delivering the mouse to the tile that was pressed, for every button,
-// so a release anywhere ends the peek; it ends when the last held button is up.
+// so a release anywhere ends the peek, whichever button comes up first.
 void TPuzzleMemo::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = event->button() == Qt::LeftButton && !SecondPressOfDoubleClick &&
                      rect().contains(event->position().toPoint());
   if (event->buttons() == Qt::NoButton) SecondPressOfDoubleClick = false;
+  if (event->button() == Qt::LeftButton) ClickedLast = click;
   if (click && !Locked && OnClick) OnClick(this);
-  if (IsPressed && event->buttons() == Qt::NoButton) {
+  if (IsPressed) {
     IsPressed = false;
     update();
     SetScreenCursor(OpenHandCursor());
@@ -116,6 +127,3 @@ void TPuzzleMemo::mouseReleaseEvent(QMouseEvent* event) {
 void TPuzzleMemo::mouseMoveEvent(QMouseEvent*) {
   if (OnMouseMove) OnMouseMove(this);
 }
-
-// The second press has already arrived as a press of its own; its release clicks no more.
-void TPuzzleMemo::mouseDoubleClickEvent(QMouseEvent*) { SecondPressOfDoubleClick = true; }

@@ -59,11 +59,13 @@ class TPuzzleMemo : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  void ButtonDown();
   void UpdateMemoImage();
   void UpdateDeckImage();
 
   bool IsHovered = false;
   bool IsPressed = false;
+  bool ClickedLast = false;  // the latest left release here was a click
   bool SecondPressOfDoubleClick = false;
   QImage MemoSource;
   QImage MemoImage;

@@ -85,15 +85,108 @@ TEST(PuzzleMemo, ARightButtonPeekEndsOnAReleaseAnywhere) {
   EXPECT_EQ(t.Ups, 1);
 }
 
-TEST(PuzzleMemo, ASecondButtonOnlyFiresAnotherDown) {
-  TTile t;
-  QTest::mousePress(t.Window.windowHandle(), Qt::LeftButton, {}, {60, 60});
-  QTest::mousePress(t.Window.windowHandle(), Qt::RightButton, {}, {60, 60});
-  EXPECT_EQ(t.Downs, 2);
-  QTest::mouseRelease(t.Window.windowHandle(), Qt::RightButton, {}, {60, 60});
-  EXPECT_TRUE(t.ShowsPhoto()) << "the left button is still held";
-  QTest::mouseRelease(t.Window.windowHandle(), Qt::LeftButton, {}, {60, 60});
-  EXPECT_FALSE(t.ShowsPhoto());
+TEST(PuzzleMemo, TheFirstReleaseOfTwoHeldButtonsEndsThePeek) {
+  for (Qt::MouseButton first : {Qt::LeftButton, Qt::RightButton}) {
+    TTile t;
+    const Qt::MouseButton second = first == Qt::LeftButton ? Qt::RightButton : Qt::LeftButton;
+    QTest::mousePress(t.Window.windowHandle(), Qt::LeftButton, {}, {60, 60});
+    QTest::mousePress(t.Window.windowHandle(), Qt::RightButton, {}, {60, 60});
+    EXPECT_EQ(t.Downs, 2);
+    QTest::mouseRelease(t.Window.windowHandle(), first, {}, {60, 60});
+    EXPECT_FALSE(t.ShowsPhoto()) << "another button is still held, yet the peek is over";
+    EXPECT_EQ(t.Ups, 1);
+    QTest::mouseRelease(t.Window.windowHandle(), second, {}, {60, 60});
+    EXPECT_FALSE(t.ShowsPhoto());
+    EXPECT_EQ(t.Ups, 2);
+  }
+}
+
+namespace {
+
+// Mouse events handed to the window at chosen times, as the platform delivers
+// them, so that Qt's own double-click detection turns a quick second press into
+// a double-click event.
+struct TTimedMouse {
+  explicit TTimedMouse(QWindow* window) : Window(window) {}
+  QWindow* Window;
+  int Time = 100000;
+  Qt::MouseButtons Held;
+
+  void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, int afterMs) {
+    Time += afterMs;
+    qt_handleMouseEvent(Window, at, Window->mapToGlobal(at), Held, button, type, {}, Time);
+    QCoreApplication::processEvents();
+  }
+  void Move(QPoint at, int afterMs) { Send(QEvent::MouseMove, at, Qt::NoButton, afterMs); }
+  void Press(QPoint at, Qt::MouseButton button, int afterMs) {
+    Held |= button;
+    Send(QEvent::MouseButtonPress, at, button, afterMs);
+  }
+  void Release(QPoint at, Qt::MouseButton button, int afterMs) {
+    Held &= ~button;
+    Send(QEvent::MouseButtonRelease, at, button, afterMs);
+  }
+};
+
+struct TDoubleClickCounter : QObject {
+  int Count = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonDblClick) ++Count;
+    return false;
+  }
+};
+
+}  // namespace
+
+// A fast player's second press comes within the double-click time: it still
+// peeks and reports a press, on the same tile and on the one beside it.
+TEST(PuzzleMemo, AQuickSecondPressCountsOnTheSameTileAndOnItsNeighbour) {
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    SCOPED_TRACE(button);
+    const int clicks = button == Qt::LeftButton ? 1 : 0;
+    {
+      TTile t;
+      TDoubleClickCounter doubles;
+      t.Tile->installEventFilter(&doubles);
+      TTimedMouse mouse{t.Window.windowHandle()};
+      mouse.Move({60, 60}, 10);
+      mouse.Press({60, 60}, button, 10);
+      mouse.Release({60, 60}, button, 60);
+      mouse.Press({60, 60}, button, 60);
+      ASSERT_EQ(doubles.Count, 1) << "Qt saw a double click";
+      EXPECT_TRUE(t.ShowsPhoto());
+      EXPECT_EQ(t.Downs, 2);
+      mouse.Release({60, 60}, button, 60);
+      EXPECT_FALSE(t.ShowsPhoto());
+      EXPECT_EQ(t.Ups, 2);
+      EXPECT_EQ(t.Clicks, clicks) << "one click for a double click";
+    }
+    {
+      // Tiles 4 px apart; the second press 5 px right of the first, 100 ms later.
+      TTile t;
+      TPuzzleMemo* neighbour = new TPuzzleMemo(&t.Window);
+      neighbour->setGeometry(155, 50, 101, 101);
+      neighbour->SetMemoBitmap(Solid(350, 350, qRgb(0, 200, 0)));
+      neighbour->show();
+      int neighbourDowns = 0, neighbourClicks = 0;
+      neighbour->OnMouseDown = [&](TPuzzleMemo*) { ++neighbourDowns; };
+      neighbour->OnClick = [&](TPuzzleMemo*) { ++neighbourClicks; };
+      TDoubleClickCounter doubles;
+      neighbour->installEventFilter(&doubles);
+      TTimedMouse mouse{t.Window.windowHandle()};
+      mouse.Move({150, 60}, 10);
+      mouse.Press({150, 60}, button, 10);
+      mouse.Release({150, 60}, button, 50);
+      mouse.Move({155, 60}, 25);
+      mouse.Press({155, 60}, button, 25);
+      ASSERT_EQ(doubles.Count, 1) << "Qt saw a double click";
+      EXPECT_EQ(neighbour->ShownImage().pixel(2, 2), qRgb(0, 200, 0)) << "the neighbour peeks";
+      EXPECT_EQ(neighbourDowns, 1);
+      mouse.Release({155, 60}, button, 60);
+      EXPECT_EQ(t.Clicks, clicks);
+      EXPECT_EQ(neighbourClicks, clicks) << "the neighbour's own first click";
+    }
+  }
 }
 
 TEST(PuzzleMemo, ALockedTileReportsButNeverPeeksHoversOrClicks) {
