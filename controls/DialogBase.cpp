@@ -30,7 +30,9 @@ QFont TProgramDialog::DialogFont(int pixels, bool bold) {
 
 QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TColor textColor,
                                  int pixels, bool bold) {
-  auto* label = new QLabel(text, this);
+  auto* label = new QLabel(this);
+  label->setTextFormat(Qt::PlainText);  // texts, names and paths, never markup
+  label->setText(text);
   label->setGeometry(geometry);
   label->setFont(DialogFont(pixels, bold));
   label->setAttribute(Qt::WA_TranslucentBackground);

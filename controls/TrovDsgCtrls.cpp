@@ -6,6 +6,8 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include "controls/PlainText.h"
+
 void ApplyHighscoreGridColors(TListViewColors& colors) {
   colors.HeaderColor1 = 0xECEAE7;
   colors.HeaderColor2 = 0xD6D1CA;
@@ -414,7 +416,7 @@ bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
     if (ShowHint && !FRowHint.isEmpty()) {
-      QToolTip::showText(help->globalPos(), FRowHint, viewport());
+      QToolTip::showText(help->globalPos(), PlainTextAsMarkup(FRowHint), viewport());
     } else {
       QToolTip::hideText();
       event->ignore();

@@ -23,6 +23,7 @@ bool UnderlineAlone(const QFont& font) {
 }  // namespace
 
 TTrovLinkLabel::TTrovLinkLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   // Moves arrive without a held button too: the first one switches the underline on.
   setMouseTracking(true);

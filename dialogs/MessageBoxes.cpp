@@ -13,6 +13,7 @@ bool Show(TMessageKind kind, const QString& text) {
   if (Seam) return Seam->Answer(kind, title, text);
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(title);
+  box.setTextFormat(Qt::PlainText);  // may carry a path or a stored name
   box.setText(text);
   if (kind == TMessageKind::Confirmation) {
     box.setIcon(QMessageBox::Question);

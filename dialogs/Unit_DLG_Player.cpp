@@ -72,8 +72,16 @@ void TDLG_Player::FillNames() {
   ComboBox_Name.setEditText(QString());
 }
 
+// A pasted NUL would cut the statement that stores the name; every other
+// character stays, control characters included.
+QString TDLG_Player::EnteredName() const {
+  QString name = ComboBox_Name.currentText();
+  name.remove(QChar(u'\0'));
+  return name;
+}
+
 bool TDLG_Player::NameIsValid() {
-  if (TrimBlanks(ComboBox_Name.currentText()).isEmpty()) {
+  if (TrimBlanks(EnteredName()).isEmpty()) {
     ShowErrorBox(MsgNoName);
     return false;
   }
@@ -83,7 +91,7 @@ bool TDLG_Player::NameIsValid() {
 void TDLG_Player::StorePlayer() {
   if (!PlayerData) PlayerData = std::make_unique<TSpielerDaten>();
   PlayerData->Spieler_ID.clear();
-  PlayerData->Name = ComboBox_Name.currentText();
+  PlayerData->Name = EnteredName();
   PlayerData->Datum = QDate::currentDate();
 }
 

@@ -28,6 +28,7 @@ class TDLG_Player : public TProgramDialog {
 
  private:
   void FillNames();
+  QString EnteredName() const;
   bool NameIsValid();
   void StorePlayer();
 };

@@ -1,5 +1,7 @@
 #include "persistence/SQLUtils.h"
 
+#include <QSet>
+
 #include "persistence/VarUnit.h"
 
 namespace {
@@ -79,6 +81,9 @@ QString JoinLines(const QStringList& lines) {
 
 QString QuoteText(const QString& value) {
   QString doubled = value;
+  // SQLite ends the statement's text at a NUL: the rest would be lost and the
+  // statement broken. No stored text can hold one, so it goes.
+  doubled.remove(QChar(u'\0'));
   doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
   return QLatin1Char('"') + doubled + QLatin1Char('"');
 }
@@ -206,8 +211,15 @@ bool ReadPlayerNames(QStringList& names) {
   names.clear();
   if (!Database->HasTable(PlayerTable)) return false;
   const auto result = Database->Query(QStringLiteral("SELECT DISTINCT Name FROM tab_spieler"));
+  // SQL sees the bytes: a name the earlier 8-bit program stored in Windows-1252
+  // and the same name stored later in UTF-8 differ there, but read the same.
+  QSet<QString> seen;
   while (!result->AtEnd()) {
-    names.append(result->CellText(result->ColumnIndex(QStringLiteral("Name"))));
+    const QString name = result->CellText(result->ColumnIndex(QStringLiteral("Name")));
+    if (!seen.contains(name)) {
+      seen.insert(name);
+      names.append(name);
+    }
     result->MoveNext();
   }
   return true;

@@ -234,6 +234,26 @@ TEST_F(TStore, RanksAndPlayerNames) {
   EXPECT_EQ(names, (QStringList{"Anna", "anna"}));
 }
 
+TEST_F(TStore, ANulInANameIsDroppedAndTheResultKept) {
+  StoreResult(QString::fromUtf16(u"An\u0000na\u0001", 6), "00:00:07");
+  QStringList names;
+  ASSERT_TRUE(ReadPlayerNames(names));
+  EXPECT_EQ(names, QStringList{QString::fromUtf16(u"Anna\u0001")});
+}
+
+TEST_F(TStore, ANameStoredBothIn8BitAndInUtf8IsListedOnce) {
+  Raw("INSERT INTO tab_spieler VALUES ('SR00000001', CAST(X'4AFC7267656E' AS TEXT), "
+      "'2009-01-01', '00:01:00')");  // "Jürgen" in Windows-1252
+  StoreResult("Anna", "00:02:00");
+  StoreResult(QString::fromUtf8("Jürgen"), "00:03:00");
+  StoreResult("Anna", "00:04:00");
+  QStringList names;
+  ASSERT_TRUE(ReadPlayerNames(names));
+  EXPECT_EQ(names, (QStringList{QString::fromUtf8("Jürgen"), "Anna"}));
+  EXPECT_EQ(Database->Query("SELECT DISTINCT Name FROM tab_spieler")->RowCount(), 3)
+      << "nothing stored is rewritten";
+}
+
 TEST_F(TStore, ClearingStartsTheNumberingAgain) {
   QStringList names;
   ASSERT_TRUE(ReadPlayerNames(names));

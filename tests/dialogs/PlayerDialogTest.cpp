@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -199,4 +201,33 @@ TEST_F(PlayerDialog, AReadErrorIsShownAndTheDialogStillOpens) {
   EXPECT_EQ(dialog.ComboBox_Name.count(), 0);
   EXPECT_EQ(dialog.windowTitle(), QString("Neues Spiel"));
   EXPECT_EQ(dialog.Button_Start.Caption(), QString("Spiel starten"));
+}
+
+TEST_F(PlayerDialog, APastedNulIsDroppedAndEveryOtherCharacterKept) {
+  const struct {
+    QString Pasted, Stored;
+  } cases[] = {
+      {QString::fromUtf16(u"An\u0000na\u0001\t", 7), QString::fromUtf16(u"Anna\u0001\t")},
+      {QString::fromUtf16(u"\u0000Bob\u0000", 5), QString("Bob")},
+  };
+  for (const auto& c : cases) {
+    PlayerData.reset();
+    TDLG_Player dialog(nullptr);
+    Show(dialog);
+    QGuiApplication::clipboard()->setText(c.Pasted);
+    QTest::keyClick(dialog.ComboBox_Name.lineEdit(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(dialog.ComboBox_Name.currentText(), c.Pasted) << "pasted as it is";
+    QTest::mouseClick(&dialog.Button_Start, Qt::LeftButton);
+    ASSERT_TRUE(PlayerData);
+    EXPECT_EQ(PlayerData->Name, c.Stored);
+  }
+  PlayerData.reset();
+  TDLG_Player dialog(nullptr);
+  Show(dialog);
+  QGuiApplication::clipboard()->setText(QString(3, QChar(u'\0')));
+  QTest::keyClick(dialog.ComboBox_Name.lineEdit(), Qt::Key_V, Qt::ControlModifier);
+  QTest::mouseClick(&dialog.Button_Start, Qt::LeftButton);
+  ASSERT_EQ(Boxes.Boxes.size(), 1) << "nothing but NULs is no name";
+  EXPECT_EQ(Boxes.Boxes[0].Text, QString("Es wurde kein Name angegeben!"));
+  EXPECT_FALSE(PlayerData);
 }
