@@ -142,7 +142,15 @@ TSQLiteDatabase::~TSQLiteDatabase() {
   sqlite3_close(Connection);
 }
 
+// On a full disk, an I/O error, lack of memory or an interrupt SQLite rolls the
+// transaction back by itself, so the writer's own ROLLBACK fails after it. The
+// connection knows whether a transaction is still open; the flag follows it.
+void TSQLiteDatabase::FollowTransactionState() {
+  TransactionOpen = sqlite3_get_autocommit(Connection) == 0;
+}
+
 void TSQLiteDatabase::RaiseDatabaseError(const QString& step, const QString& sql, int stepResult) {
+  FollowTransactionState();
   int code = sqlite3_errcode(Connection);
   QString message = QString::fromUtf8(sqlite3_errmsg(Connection));
   if (code == 0 && stepResult != 0) {
@@ -181,8 +189,10 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const QString& sql) {
   for (;;) {
     const int result = sqlite3_step(s);
     if (result == SQLITE_DONE) break;
-    if (result == SQLITE_BUSY)
+    if (result == SQLITE_BUSY) {
+      FollowTransactionState();
       throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"));
+    }
     if (result != SQLITE_ROW) {
       sqlite3_reset(s);
       RaiseDatabaseError(QStringLiteral("Could not retrieve data"), sql);

@@ -86,6 +86,7 @@ class TSQLiteDatabase {
  private:
   // stepResult stands in for the connection's error code when that has none, as
   // for a statement that returned a row where none was expected.
+  void FollowTransactionState();
   [[noreturn]] void RaiseDatabaseError(const QString& step, const QString& sql, int stepResult = 0);
 
   sqlite3* Connection = nullptr;

@@ -295,6 +295,24 @@ TEST_F(TStore, AWriteRefusedOnceDoesNotBlockTheNext) {
   EXPECT_EQ(HighscoreRows(), (QStringList{"A|2026-12-10|00:00:05", "C|2026-12-10|00:00:07"}));
 }
 
+// SQLite rolls a transaction back by itself on a full disk; the writer's own
+// ROLLBACK then fails, and the layer must not think the transaction still open.
+TEST_F(TStore, AfterAFullDiskIsFreedTheNextResultIsStored) {
+  StoreResult("A", "00:00:05");
+  const auto pages = Database->Query("PRAGMA page_count");
+  Raw(("PRAGMA max_page_count = " + pages->CellText(0)).toUtf8().constData());
+  PlayerData->Name = QString(20000, QLatin1Char('x'));  // needs pages the file may not have
+  QString id;
+  const QString message = ErrorOf([&] { InsertResult(id); });
+  EXPECT_TRUE(message.contains("Error [13]")) << message.toStdString();
+  EXPECT_FALSE(Database->InTransaction());
+  Raw("PRAGMA max_page_count = 1073741823");
+  EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000002");
+  SetupData->Volume = 70;
+  EXPECT_TRUE(SaveSetup());
+  EXPECT_EQ(HighscoreRows(), (QStringList{"A|2026-12-10|00:00:05", "C|2026-12-10|00:00:07"}));
+}
+
 TEST_F(TStore, ALastingLockElsewhereFailsAndWritesNothingHalf) {
   StoreResult("A", "00:00:05");
   Database->SetBusyTimeout(100);
