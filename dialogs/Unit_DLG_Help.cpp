@@ -96,8 +96,7 @@ void TDLG_Help::FormCreate() {
 }
 
 QString TDLG_Help::StartPage(int languageCode) {
-  if (languageCode >= -3 && languageCode <= -1) languageCode = LangEnglish;
-  switch (languageCode) {
+  switch (LanguageOrGerman(languageCode)) {
     case LangGerman:
       return QStringLiteral("HELP_001");
     case LangEnglish:

@@ -92,8 +92,7 @@ void TDLG_Setup::FormCreate() {
   CheckBox_Sound.SetChecked(SetupData->Sound);
   CheckBox_Music.SetChecked(SetupData->Music);
   ScrollBar_Volume.setValue(SetupData->Volume);  // clamped to 0 … 100
-  const int lang = SetupData->Lang;
-  ComboBox_Lang.setCurrentIndex(lang >= 0 && lang <= 2 ? lang : 0);
+  ComboBox_Lang.setCurrentIndex(LanguageOrGerman(SetupData->Lang));
   ScrollBar_VolumeChange();
 }
 
@@ -110,12 +109,10 @@ void TDLG_Setup::Timer1Timer() {
 }
 
 void TDLG_Setup::Button_OKClick() {
-  const int index = ComboBox_Lang.currentIndex();
-  SetupData->Sound = CheckBox_Sound.Checked();
-  SetupData->Music = CheckBox_Music.Checked();
-  SetupData->Volume = ScrollBar_Volume.value();
-  SetupData->Lang = index >= -3 && index <= -1 ? 0 : index;
-  SaveSetup();  // written even when nothing changed; an error reaches the error box
+  const TSetupDaten wanted{CheckBox_Sound.Checked(), CheckBox_Music.Checked(),
+                           ScrollBar_Volume.value(),
+                           LanguageOrGerman(ComboBox_Lang.currentIndex())};
+  SaveSetupAs(wanted);  // written even when nothing changed; an error reaches the error box
   done(QDialog::Accepted);
 }
 

@@ -1,5 +1,7 @@
 #include "localization/Unit_DLG_Language.h"
 
+#include "localization/Unit_Language.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 
@@ -40,19 +42,18 @@ TDLG_Language::TDLG_Language(QWidget* owner) : TProgramDialog(owner, {313, 197})
 }
 
 void TDLG_Language::FormCreate() {
-  const int lang = SetupData ? SetupData->Lang : 0;
-  ComboBox_Lang.setCurrentIndex(lang >= 0 && lang <= 2 ? lang : 0);
+  ComboBox_Lang.setCurrentIndex(LanguageOrGerman(SetupData ? SetupData->Lang : LangGerman));
 }
 
 void TDLG_Language::Button_OKClick() {
-  int index = ComboBox_Lang.currentIndex();
-  if (index >= -3 && index <= -1) index = 0;
+  const int index = LanguageOrGerman(ComboBox_Lang.currentIndex());
   if (index == SetupData->Lang) {
     done(QDialog::Rejected);
     return;
   }
-  SetupData->Lang = index;
-  SaveSetup();
+  TSetupDaten wanted = *SetupData;
+  wanted.Lang = index;
+  SaveSetupAs(wanted);
   done(QDialog::Accepted);
 }
 

@@ -244,9 +244,12 @@ const std::array<TEntryTexts, 45> Table{{
 
 }  // namespace
 
+int LanguageOrGerman(int code) {
+  return code >= LangGerman && code <= LangSpanish ? code : LangGerman;
+}
+
 void ApplyLanguage(int code) {
-  if (code >= -3 && code <= -1) code = LangGerman;
-  if (code < LangGerman || code > LangSpanish) return;
+  code = LanguageOrGerman(code);
   for (const TEntryTexts& row : Table) *row.Entry = QString::fromUtf8(row.Texts[code]);
 }
 

@@ -56,8 +56,11 @@ constexpr int LangGerman = 0;
 constexpr int LangEnglish = 1;
 constexpr int LangSpanish = 2;
 
-// Fills every entry in the language of the code; −1 … −3 count as German and
-// any other unknown code leaves every entry as it was.
+// The code of a language the program has; any other stored or chosen code
+// (−1 for nothing chosen, a number from a damaged file) counts as German.
+int LanguageOrGerman(int code);
+
+// Fills every entry in the language of the code, LanguageOrGerman(code).
 void ApplyLanguage(int code);
 // The same with the language of the settings, SetupData.Lang.
 void ApplyLanguage();

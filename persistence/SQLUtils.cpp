@@ -167,6 +167,19 @@ bool SaveSetup() {
   return true;
 }
 
+bool SaveSetupAs(const TSetupDaten& wanted) {
+  const TSetupDaten kept = *SetupData;
+  *SetupData = wanted;
+  try {
+    if (SaveSetup()) return true;
+  } catch (...) {
+    *SetupData = kept;
+    throw;
+  }
+  *SetupData = kept;
+  return false;
+}
+
 bool FirstRunDone() {
   if (!Database->HasTable(SetupTable)) return false;
   return Database->Query(QStringLiteral("SELECT * FROM tab_setup WHERE Setup_ID=\"SP00000002\""))

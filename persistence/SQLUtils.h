@@ -8,6 +8,8 @@
 
 #include "persistence/SQLiteTable3.h"
 
+class TSetupDaten;
+
 // The statements of the schema, the settings and the results. All of them work
 // on the globals Database, SetupData and PlayerData.
 
@@ -24,6 +26,9 @@ QString FormatRecordId(const QString& prefix, const QString& number);
 
 bool LoadSetup();
 bool SaveSetup();
+// Writes the wanted settings; SetupData takes them only once they are stored,
+// so a failed write (read-only file, full disk) leaves it as it was.
+bool SaveSetupAs(const TSetupDaten& wanted);
 bool FirstRunDone();
 bool MarkFirstRun();
 

@@ -86,6 +86,20 @@ TEST_F(TStartup, TheStoredLanguageAndVolumeAreUsed) {
   ApplyLanguage(LangGerman);
 }
 
+TEST_F(TStartup, AStoredLanguageCodeThatIsNoLanguageShowsGerman) {
+  for (int code : {3, 7, -1, -2147483647}) {
+    {
+      TForm_Tessaryn first(&Random);
+      SetupData->Lang = code;
+      ASSERT_TRUE(SaveSetup());
+    }
+    ApplyLanguage(LangSpanish);
+    TForm_Tessaryn form(&Random);
+    EXPECT_EQ(form.Button_Play.toolTip(), "Neues Spiel starten (F5)") << code;
+    EXPECT_EQ(CapNewGame, "Neues Spiel") << code;
+  }
+}
+
 TEST_F(TStartup, AFolderPathTakenByAFileEndsTheStart) {
   MakeFile(Home.path() + "/Documents", "not a folder");
   ExpectStartupFails("Verzeichnis für die Programmdaten konnte nicht angelegt werden!");

@@ -111,8 +111,8 @@ TEST_F(HelpDialog, StartPageFollowsTheLanguageCode) {
   const struct {
     int Code;
     const char* Page;
-  } cases[] = {{0, "HELP_001"},  {1, "HELP_101"}, {2, "HELP_201"}, {-1, "HELP_101"},
-               {-3, "HELP_101"}, {-4, ""},        {3, ""},         {7, ""}};
+  } cases[] = {{0, "HELP_001"},  {1, "HELP_101"},  {2, "HELP_201"}, {-1, "HELP_001"},
+               {-3, "HELP_001"}, {-4, "HELP_001"}, {3, "HELP_001"}, {7, "HELP_001"}};
   for (const auto& c : cases) {
     SetupData->Lang = c.Code;
     TDLG_Help dialog(nullptr);

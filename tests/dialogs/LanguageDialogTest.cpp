@@ -124,3 +124,18 @@ TEST_F(LanguageDialog, EnterPressesOkAndEscDoesNothing) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(StoredLang(), 1);
 }
+
+TEST_F(LanguageDialog, AFailedSaveLeavesTheLanguageAsItWas) {
+  SetupData->Lang = 1;
+  ASSERT_TRUE(SaveSetup());
+  Raw("PRAGMA query_only = 1");
+  TDLG_Language dialog(nullptr);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  dialog.ComboBox_Lang.setCurrentIndex(2);
+  EXPECT_ANY_THROW(QTest::mouseClick(&dialog.Button_OK, Qt::LeftButton));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(SetupData->Lang, 1);
+  Raw("PRAGMA query_only = 0");
+  EXPECT_EQ(StoredLang(), 1);
+}

@@ -261,3 +261,25 @@ TEST_F(SetupDialog, ChosenLanguageShowsInTheNextDialog) {
   EXPECT_EQ(next.CheckBox_Music.Caption(), "Reproducir música de fondo");
   EXPECT_EQ(next.Button_Cancel.Caption(), "Cancelar");
 }
+
+TEST_F(SetupDialog, CancelAfterAFailedSaveLeavesTheSettingsAsTheyWere) {
+  *SetupData = TSetupDaten{true, false, 30, 1};
+  ASSERT_TRUE(SaveSetup());
+  Raw("PRAGMA query_only = 1");  // as a read-only file would
+  TDLG_Setup dialog;
+  Show(dialog);
+  ClickBox(dialog.CheckBox_Sound);
+  ClickBox(dialog.CheckBox_Music);
+  dialog.ComboBox_Lang.setCurrentIndex(2);
+  EXPECT_ANY_THROW(ClickButton(dialog.Button_OK)) << "the error goes to the error box";
+  EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
+  EXPECT_TRUE(SameSettings(*SetupData, TSetupDaten{true, false, 30, 1}))
+      << "nothing unsaved is in use";
+  ClickButton(dialog.Button_Cancel);
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_TRUE(SameSettings(*SetupData, TSetupDaten{true, false, 30, 1}));
+  Raw("PRAGMA query_only = 0");
+  const auto stored = StoredSettings();
+  ASSERT_TRUE(stored);
+  EXPECT_TRUE(SameSettings(*stored, TSetupDaten{true, false, 30, 1}));
+}
