@@ -5,6 +5,20 @@
 #include <QPainter>
 #include <QScreen>
 
+namespace {
+
+// The colour of greyed text and arrows, as on the desktop the dialogs come from.
+constexpr TColor DisabledTextColor = 0x6D6D6D;
+
+// Enabled controls, active or not, take the colour; a disabled one keeps the
+// palette's greyed colour, so it looks disabled.
+void SetEnabledColor(QPalette& colours, QPalette::ColorRole role, TColor color) {
+  colours.setColor(QPalette::Active, role, ColorOf(color));
+  colours.setColor(QPalette::Inactive, role, ColorOf(color));
+}
+
+}  // namespace
+
 TProgramDialog::TProgramDialog(QWidget* owner, QSize clientSize)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint) {
@@ -12,7 +26,11 @@ TProgramDialog::TProgramDialog(QWidget* owner, QSize clientSize)
   setFont(DialogFont());
   QPalette colours = palette();
   colours.setColor(QPalette::Window, ColorOf(DialogTopColor));
-  colours.setColor(QPalette::WindowText, Qt::black);
+  SetEnabledColor(colours, QPalette::WindowText, 0x000000);
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    colours.setColor(QPalette::Disabled, role, ColorOf(DisabledTextColor));
+  // A greyed scroll bar takes the dialog's own muted colour instead of the button's.
+  colours.setColor(QPalette::Disabled, QPalette::Button, ColorOf(DialogTopColor));
   setPalette(colours);
   Image_Back.setGeometry(rect());
   Image_Back.Picture = QImage(clientSize, QImage::Format_RGB32);
@@ -37,7 +55,7 @@ QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TCo
   label->setFont(DialogFont(pixels, bold));
   label->setAttribute(Qt::WA_TranslucentBackground);
   QPalette colours = label->palette();
-  colours.setColor(QPalette::WindowText, ColorOf(textColor));
+  SetEnabledColor(colours, QPalette::WindowText, textColor);
   label->setPalette(colours);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;

@@ -283,3 +283,25 @@ TEST_F(SetupDialog, CancelAfterAFailedSaveLeavesTheSettingsAsTheyWere) {
   ASSERT_TRUE(stored);
   EXPECT_TRUE(SameSettings(*stored, TSetupDaten{true, false, 30, 1}));
 }
+
+TEST_F(SetupDialog, TheGreyedVolumeBarLooksGreyed) {
+  TDLG_Setup dialog;
+  Show(dialog);
+  const QImage enabled = dialog.ScrollBar_Volume.grab().toImage();
+  ClickBox(dialog.CheckBox_Sound);
+  ClickBox(dialog.CheckBox_Music);
+  QTRY_VERIFY(!dialog.ScrollBar_Volume.isEnabled());  // the dialog's timer greys it
+  const QImage disabled = dialog.ScrollBar_Volume.grab().toImage();
+  ASSERT_EQ(enabled.size(), disabled.size());
+  int changed = 0;
+  for (int y = 0; y < enabled.height(); ++y)
+    for (int x = 0; x < enabled.width(); ++x)
+      changed += enabled.pixel(x, y) != disabled.pixel(x, y);
+  EXPECT_GT(changed, enabled.width() * enabled.height() / 2)
+      << "the bar turns grey, arrows and all";
+  const QPalette& colours = dialog.ScrollBar_Volume.palette();
+  EXPECT_NE(colours.color(QPalette::Disabled, QPalette::WindowText),
+            colours.color(QPalette::Active, QPalette::WindowText));
+  EXPECT_NE(colours.color(QPalette::Disabled, QPalette::ButtonText),
+            colours.color(QPalette::Active, QPalette::ButtonText));
+}
