@@ -174,7 +174,7 @@ void TForm_Tessaryn::FormActivate() {
 }
 
 void TForm_Tessaryn::ShowIntro() {
-  IntroForm = new TForm_Intro;
+  IntroForm = new TForm_Intro(this);
   IntroForm->OnFinished = [this](QObject*) { IntroFinished(); };
   IntroForm->show();
   IntroForm->raise();

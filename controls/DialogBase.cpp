@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "media/ScreenPlacement.h"
+
 namespace {
 
 // The colour of greyed text and arrows, as on the desktop the dialogs come from.
@@ -96,6 +98,6 @@ void TProgramDialog::keyPressEvent(QKeyEvent* event) {
 
 void TProgramDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+  if (const QScreen* screen = ScreenOfOwner(parentWidget()))
+    move(CentredIn(screen->geometry(), size()));
 }

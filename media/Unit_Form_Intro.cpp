@@ -7,9 +7,12 @@
 
 #include "media/FuncUnit.h"
 #include "media/ScreenCursor.h"
+#include "media/ScreenPlacement.h"
 
-TForm_Intro::TForm_Intro()
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+// A splash window transient for the main window: desktops keep such windows
+// off their taskbars and pagers.
+TForm_Intro::TForm_Intro(QWidget* owner)
+    : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setWindowTitle(QStringLiteral("Intro"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -24,7 +27,7 @@ TForm_Intro::TForm_Intro()
 TForm_Intro::~TForm_Intro() { ResetScreenCursor(); }
 
 void TForm_Intro::FormCreate() {
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
+  if (const QScreen* screen = ScreenOfOwner(parentWidget())) setGeometry(screen->geometry());
   SetScreenCursor(Qt::BlankCursor);
   LoadJpgResource(FireImage, QStringLiteral("FIRE"));
   BlendedImage = QImage(FireImage.size(), QImage::Format_RGB888);

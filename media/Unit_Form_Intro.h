@@ -12,7 +12,8 @@
 class TForm_Intro : public QWidget {
   Q_OBJECT
  public:
-  TForm_Intro();
+  // Shown over the owner, as part of it: no taskbar or pager entry of its own.
+  explicit TForm_Intro(QWidget* owner = nullptr);
   ~TForm_Intro() override;
 
   QImage Image_Intro;  // the canvas everything is drawn on

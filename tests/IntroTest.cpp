@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 #include "media/FuncUnit.h"
 #include "media/Unit_Form_Intro.h"
@@ -83,4 +85,18 @@ TEST(Intro, HidesTheMousePointerWhileItExists) {
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
   }
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The desktop shows the main window alone in its taskbar and pager.
+TEST(Intro, IsASplashOfItsOwnerWithoutATaskbarEntry) {
+  QWidget owner;
+  owner.show();
+  TForm_Intro intro(&owner);
+  intro.Timer_Blend.stop();
+  intro.show();
+  EXPECT_TRUE(intro.isWindow());
+  EXPECT_EQ(intro.windowType(), Qt::SplashScreen);
+  ASSERT_TRUE(intro.windowHandle());
+  EXPECT_EQ(intro.windowHandle()->transientParent(), owner.windowHandle());
+  EXPECT_EQ(intro.geometry(), owner.screen()->geometry());
 }

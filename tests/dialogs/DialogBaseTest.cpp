@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "controls/DialogBase.h"
@@ -32,4 +34,23 @@ TEST(ProgramDialog, FixedSizeGradientBackAndDialogKeys) {
   dialog.show();
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(ProgramDialog, OpensCentredOnTheScreenAsScreenMinusSizeDivTwo) {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  ASSERT_EQ(screen, QRect(0, 0, 800, 800)) << "the offscreen platform's one screen";
+  const struct {
+    QSize Size;
+    QPoint At;
+  } cases[] = {{{394, 247}, {203, 276}},
+               {{434, 377}, {183, 211}},
+               {{361, 234}, {219, 283}},
+               {{300, 120}, {250, 340}}};
+  QWidget owner;
+  owner.show();
+  for (const auto& c : cases) {
+    TProgramDialog dialog(&owner, c.Size);
+    dialog.show();
+    EXPECT_EQ(dialog.pos(), c.At) << c.Size.width() << "x" << c.Size.height();
+  }
 }

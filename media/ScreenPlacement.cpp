@@ -1,0 +1,16 @@
+#include "media/ScreenPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+QScreen* ScreenOfOwner(const QWidget* owner) {
+  if (owner)
+    if (QScreen* screen = owner->window()->screen()) return screen;
+  return QGuiApplication::primaryScreen();
+}
+
+QPoint CentredIn(const QRect& area, QSize size) {
+  return area.topLeft() +
+         QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QScreen;
+class QWidget;
+
+// The screen a window belongs on: the one its owner's window is on, the
+// primary screen without an owner. Null only while no screen exists.
+QScreen* ScreenOfOwner(const QWidget* owner);
+
+// The top-left corner that centres a window of the size in the area, as
+// (area − size) div 2: an even remainder does not move it a pixel left or up.
+QPoint CentredIn(const QRect& area, QSize size);
