@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -123,8 +124,10 @@ void TForm_Tessaryn::FormCreate() {
   MakeFolder(DataDir, TSpecialFolder::Documents,
              QStringLiteral("Verzeichnis für die Programmdaten konnte nicht angelegt werden!"));
   DatabaseFile = DataDir + QStringLiteral("Tessaryn.dbs");
+  // The path tells a player whose file is damaged what to move away.
   const QString openFailed =
-      QStringLiteral("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.");
+      QStringLiteral("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.\n") +
+      QDir::toNativeSeparators(QFileInfo(DatabaseFile).absoluteFilePath());
   try {
     Database = std::make_unique<TSQLiteDatabase>(DatabaseFile);
     // A file that is no database, or cannot be read, fails on its first read:

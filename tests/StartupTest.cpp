@@ -114,7 +114,8 @@ TEST_F(TStartup, AFileThatIsNoDatabaseEndsTheStartAndStaysUntouched) {
   QByteArray bytes(8192, '\x5A');
   bytes.replace(0, 16, "SQLite format 2\n");
   MakeFile(DocumentsFolder() + "/Tessaryn.dbs", bytes);
-  ExpectStartupFails("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.");
+  ExpectStartupFails("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.\n" +
+                     DocumentsFolder() + "/Tessaryn.dbs");
   QFile file(DocumentsFolder() + "/Tessaryn.dbs");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), bytes);
@@ -123,7 +124,8 @@ TEST_F(TStartup, AFileThatIsNoDatabaseEndsTheStartAndStaysUntouched) {
 
 TEST_F(TStartup, ADatabaseThatCannotBeOpenedEndsTheStart) {
   QDir().mkpath(DocumentsFolder() + "/Tessaryn.dbs");
-  ExpectStartupFails("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.");
+  ExpectStartupFails("Fehler beim Öffnen der Datenbank! Das Programm wird beendet.\n" +
+                     DocumentsFolder() + "/Tessaryn.dbs");
 }
 
 TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
