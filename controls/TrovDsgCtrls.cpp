@@ -219,7 +219,12 @@ void TTrovDsgStringGrid::SetOptions(TGridOptions options) {
 
 int TTrovDsgStringGrid::RowCount() const { return rowCount() + FFixedRows; }
 
-void TTrovDsgStringGrid::SetRowCount(int rows) { setRowCount(std::max(0, rows - FFixedRows)); }
+// A grid keeps at least one row that is not fixed: too few rows for the fixed
+// row make it a plain one, its texts and all.
+void TTrovDsgStringGrid::SetRowCount(int rows) {
+  if (FFixedRows > 0 && rows >= 1 && rows <= FFixedRows) SetFixedRows(rows - 1);
+  setRowCount(std::max(0, rows - FFixedRows));
+}
 
 void TTrovDsgStringGrid::SetColCount(int cols) {
   const int old = columnCount();

@@ -34,6 +34,7 @@ class HighscoreDialog : public TDialogDatabaseFixture {
 }  // namespace
 
 TEST_F(HighscoreDialog, LayoutTextsAndGrid) {
+  AddResult("Anna", QDate(2010, 5, 17), 90);
   TDLG_Highscore dialog(nullptr);
   EXPECT_EQ(dialog.size(), QSize(434, 377));
   EXPECT_EQ(dialog.windowTitle(), QString("Highscore"));
@@ -124,6 +125,35 @@ TEST_F(HighscoreDialog, NoResultsShowOnlyTheHeadersAndDisableTheClearButton) {
   dialog.show();
   WaitForTimer();
   EXPECT_FALSE(dialog.Button_Clear.Enabled());
+}
+
+// With no results the grid keeps no fixed row: the header texts stand in a plain
+// row, and only the rank column keeps the header look.
+TEST_F(HighscoreDialog, NoResultsLeaveTheHeaderLookToTheRankColumnAlone) {
+  auto headerPixels = [](TDLG_Highscore& dialog) {
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    TTrovDsgStringGrid& grid = dialog.StringGrid_Highscore;
+    const QImage image = grid.grab().toImage();
+    QList<QRgb> pixels;
+    for (int col = 0; col < 4; ++col) {
+      const QRect cell = grid.CellRect(col, 0);
+      pixels << image.pixel(cell.right() - 3, cell.top() + 1);  // above any letter
+    }
+    return pixels;
+  };
+  AddResult("Anna", QDate(2010, 5, 17), 90);
+  TDLG_Highscore withResult(nullptr);
+  const QList<QRgb> header = headerPixels(withResult);
+  for (int col = 1; col < 4; ++col)
+    EXPECT_EQ(header[col], header[0]) << "all four in the header look";
+  Raw("DELETE FROM tab_spieler");
+  TDLG_Highscore empty(nullptr);
+  EXPECT_EQ(empty.StringGrid_Highscore.FixedRows(), 0);
+  EXPECT_EQ(Row(empty, 0), (QStringList{"Rang", "Name", "Datum", "Spielzeit"}));
+  const QList<QRgb> plain = headerPixels(empty);
+  EXPECT_EQ(plain[0], header[0]) << "the rank column keeps the header look";
+  for (int col = 1; col < 4; ++col) EXPECT_NE(plain[col], header[col]) << col;
 }
 
 TEST_F(HighscoreDialog, MissingTableShowsOneEmptyRowAndKeepsClearEnabled) {
