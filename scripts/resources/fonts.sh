@@ -12,5 +12,5 @@ src=x/usr/share/fonts/truetype/liberation
 for f in LiberationSans-Regular LiberationSans-Bold LiberationSans-Italic LiberationSans-BoldItalic \
          LiberationSerif-Regular LiberationSerif-Bold LiberationMono-Regular LiberationMono-Bold; do
   cp "$src/$f.ttf" "$out/$f.ttf"
-  echo "| fonts/$f.ttf | fonts-liberation: /usr/share/fonts/truetype/liberation/$f.ttf | Red Hat, Inc. (Liberation Fonts) | SIL Open Font License 1.1 | copied unchanged |" >>"$rows"
+  echo "| fonts/$f.ttf | fonts-liberation: /usr/share/fonts/truetype/liberation/$f.ttf | Red Hat, Inc. (Liberation Fonts) | Liberation Fonts licence (GPL-2 with font exception; LICENSES/LicenseRef-Liberation.txt) | copied unchanged |" >>"$rows"
 done

@@ -192,6 +192,9 @@ for size_row in "${icon_sizes[@]}"; do
   convert "$work/icon_$S.png" -define png:color-type=6 -depth 8 "${png_opts[@]}" "$res/icon/MAINICON_$S.png"
   drawn "resources/icon/MAINICON_$S.png" "drawn as SVG for this size (2 × 2 photo tiles, one face up), rendered with rsvg-convert"
 done
+# The scalable icon of the desktop's theme is the 256 px drawing itself.
+icon_svg 256 8 16 112 1 >"$res/icon/MAINICON.svg"
+drawn "resources/icon/MAINICON.svg" "the 256 px icon drawing as SVG, installed as the theme's scalable icon"
 
 # The program symbol of the information dialog: the icon without its soft
 # shadow (a key colour knows no half transparency); edge pixels are blended
