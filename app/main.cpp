@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include <QIcon>
 
 #include "app/CommandLine.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the benchmarks, then prints each measured routine against its baseline.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Measures, in a fresh home folder: the time from process start to the main
 // window's first paint (the intro left out), and the peak memory of a game with
 // music. Prints both against their goals.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by `cpack` (scripts/package): the installed tree
 # under /usr, dependencies worked out from the program's shared libraries plus
 # the Qt platform plugins it loads at run time (X11 and Wayland).

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
+
 # SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the package's machine-readable copyright file from .reuse/dep5.
 
 dep5 already names every file's authors and licence; Debian wants the same

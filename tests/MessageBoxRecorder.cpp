@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "tests/MessageBoxRecorder.h"
 
 bool TMessageBoxRecorder::Answer(TMessageKind kind, const QString& title, const QString& text) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared entry of the test programs: a fresh home folder, the offscreen
 // platform, the program's fonts, then GoogleTest.
 #include <gtest/gtest.h>

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Bundles the Liberation fonts (metric-compatible with Arial, Times New Roman and
 # Courier New), so that every text measures the same on every machine.
 set -euo pipefail

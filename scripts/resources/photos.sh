@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game's photographs (FOTO_01..25) and its main pictures: the film-strip
 # frame, the camera on the tile backs, the stones under the play area, the fire
 # of the intro screen and the title logo.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The small pictures: the two hand cursors, the program icon, the menu button
 # glyphs, the trophy of the congratulations dialog and the pictures of the
 # information dialog (program symbol, banner, partner badges, a photo).

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the five MP3 files of resources/mp3 from free sounds and music in
 # Debian packages: sound-theme-freedesktop for the effects, the soundtrack of
 # The Battle for Wesnoth (wesnoth-1.16-music) for the music.
