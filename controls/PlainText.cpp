@@ -3,10 +3,11 @@
 
 #include "controls/PlainText.h"
 
-#include <QTextDocument>
-
 QString PlainTextAsMarkup(const QString& text) {
   qsizetype end = text.size();
   while (end > 0 && text[end - 1] == QLatin1Char('\n')) --end;
-  return Qt::convertFromPlainText(text.left(end), Qt::WhiteSpacePre);
+  // Kept as typed and unbroken: a tooltip would otherwise wrap a long name.
+  QString markup = text.left(end).toHtmlEscaped();
+  markup.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+  return QStringLiteral("<p style=\"white-space:pre\">") + markup + QStringLiteral("</p>");
 }

@@ -63,6 +63,8 @@ class PlainNames : public TDialogDatabaseFixture {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       auto* tip = qobject_cast<QLabel*>(widget);
       if (tip && widget->objectName() == "qtooltip_label" && widget->isVisible()) {
+        EXPECT_LT(tip->height(), 4 * tip->fontMetrics().lineSpacing())
+            << "three lines, none wrapped";
         QTextDocument document;
         if (tip->textFormat() == Qt::PlainText)
           document.setPlainText(tip->text());
