@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <QLocale>
 #include <QTemporaryDir>
 #include <chrono>
 
@@ -13,6 +14,13 @@
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 #include "tests/MessageBoxRecorder.h"
+
+// Dates written the German way while it lives, as on the designers' desktop.
+struct TGermanDates {
+  TGermanDates() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+  ~TGermanDates() { QLocale::setDefault(Saved); }
+  QLocale Saved;
+};
 
 // For the dialog tests: a fresh database with the program's tables as Database,
 // fresh SetupData, no PlayerData, German texts and a recorder for message boxes.

@@ -14,15 +14,7 @@ namespace {
 
 class HighscoreDialog : public TDialogDatabaseFixture {
  protected:
-  void SetUp() override {
-    TDialogDatabaseFixture::SetUp();
-    SavedLocale = QLocale();
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  }
-  void TearDown() override {
-    QLocale::setDefault(SavedLocale);
-    TDialogDatabaseFixture::TearDown();
-  }
+  TGermanDates GermanDates;
   static QStringList Row(const TDLG_Highscore& dialog, int row) {
     QStringList cells;
     for (int col = 0; col < 4; ++col) cells << dialog.StringGrid_Highscore.Cells(col, row);
@@ -30,8 +22,6 @@ class HighscoreDialog : public TDialogDatabaseFixture {
   }
   // Lets the 300 ms timer run once.
   static void WaitForTimer() { QTest::qWait(400); }
-
-  QLocale SavedLocale;
 };
 
 }  // namespace

@@ -41,16 +41,7 @@ const QStringList HostileNames = {
 
 class PlainNames : public TDialogDatabaseFixture {
  protected:
-  void SetUp() override {
-    TDialogDatabaseFixture::SetUp();
-    SavedLocale = QLocale();
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  }
-  void TearDown() override {
-    QLocale::setDefault(SavedLocale);
-    TDialogDatabaseFixture::TearDown();
-  }
-  QLocale SavedLocale;
+  TGermanDates GermanDates;
 
   // What the row tooltip shows, read back as a person would see it.
   static QString ShownTooltip(TDLG_Highscore& dialog) {
