@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <QIcon>
+#include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/Program.h"
@@ -21,7 +23,16 @@ QIcon ProgramIcon() {
 
 int main(int argc, char** argv) {
   if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
-  TTessarynApplication application(argc, argv);
+  // X11 desktops match a window to its launcher by the instance part of WM_CLASS;
+  // Qt takes it from -name (a later -name of the player's wins). The option is
+  // not handed on to programs the game starts, as an environment variable would be.
+  std::vector<char*> arguments(argv, argv + argc);
+  char nameOption[] = "-name";
+  std::string instanceName = ApplicationId;
+  arguments.insert(arguments.begin() + 1, {nameOption, instanceName.data()});
+  arguments.push_back(nullptr);
+  int argumentCount = argc + 2;
+  TTessarynApplication application(argumentCount, arguments.data());
   QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
   QApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
   LoadProgramFonts();
