@@ -47,6 +47,8 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
       OwnRandom(random ? nullptr : std::make_unique<TClockSeededRandom>()),
       Game(*this, Carousel, random ? *random : *OwnRandom, &Panel_Back),
       KeyboardHook([this](int step) { Game.Navigate(Game.TargetIndex + step); }) {
+  KeyboardHook.BoardActive = [this] { return Game.Playing && !Suspended; };
+  KeyboardHook.OnBoardArrow = [this](int columns, int rows) { Game.MoveFocus(columns, rows); };
   Form_Tessaryn = this;
   setWindowTitle(Title);
   // The panels and their pictures cover the whole window: it never erases its background.
@@ -202,6 +204,9 @@ void TForm_Tessaryn::IntroFinished() {
 
 void TForm_Tessaryn::ShowLanguageDialog() {
   TDLG_Language dialog(nullptr);
+  // The question comes before anything is stored: the desktop's language is
+  // the likely answer. What counts is what the player confirms.
+  dialog.ComboBox_Lang.setCurrentIndex(DesktopLanguage());
   if (RunModal(dialog) == QDialog::Accepted) {
     ApplyLanguage();
     ApplyHints();
@@ -316,8 +321,26 @@ void TForm_Tessaryn::ShowPlaying(bool playing) {
 }
 
 void TForm_Tessaryn::keyPressEvent(QKeyEvent* event) {
+  if (IsBoardKey(*event)) {
+    if (!event->isAutoRepeat()) Game.PressFocused();
+    return;
+  }
   FormKeyDown(event->key(), event->modifiers());
   QWidget::keyPressEvent(event);
+}
+
+void TForm_Tessaryn::keyReleaseEvent(QKeyEvent* event) {
+  if (IsBoardKey(*event)) {
+    if (!event->isAutoRepeat()) Game.ReleaseFocused();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+// Space or Return held plays the framed tile, as a mouse button would.
+bool TForm_Tessaryn::IsBoardKey(const QKeyEvent& event) const {
+  const int key = event.key();
+  return Game.Playing && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
 }
 
 void TForm_Tessaryn::FormKeyDown(int key, Qt::KeyboardModifiers shift) {

@@ -14,6 +14,8 @@ TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setCursor(OpenHandCursor());
+  // Moves arrive without a held button too, as the keyboard's frame needs to know.
+  setMouseTracking(true);
   // A colour change shows at once, not only at the next size or hover change.
   MemoColors.OnChangeColors = [this] {
     UpdateDeckImage();
@@ -60,6 +62,14 @@ void TPuzzleMemo::UpdateDeckImage() {
 void TPuzzleMemo::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, ShownImage());
+  // The keyboard's frame lies over the picture and changes nothing under it.
+  if (IsFramed) {
+    constexpr int Width = 4;
+    painter.setPen(
+        QPen(ColorOf(FocusFrameColor), Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(Width / 2.0, Width / 2.0, -Width / 2.0, -Width / 2.0));
+  }
 }
 
 void TPuzzleMemo::resizeEvent(QResizeEvent* event) {
@@ -119,12 +129,26 @@ void TPuzzleMemo::mouseReleaseEvent(QMouseEvent* event) {
   if (event->buttons() == Qt::NoButton) SecondPressOfDoubleClick = false;
   if (event->button() == Qt::LeftButton) ClickedLast = click;
   if (click && !Locked && OnClick) OnClick(this);
+  ButtonUp();
+}
+
+void TPuzzleMemo::ButtonUp() {
   if (IsPressed) {
     IsPressed = false;
     update();
     SetScreenCursor(OpenHandCursor());
   }
   if (OnMouseUp) OnMouseUp(this);
+}
+
+void TPuzzleMemo::PressFromKeyboard() { ButtonDown(); }
+
+void TPuzzleMemo::ReleaseFromKeyboard() { ButtonUp(); }
+
+void TPuzzleMemo::SetFramed(bool framed) {
+  if (IsFramed == framed) return;
+  IsFramed = framed;
+  update();
 }
 
 void TPuzzleMemo::mouseMoveEvent(QMouseEvent*) {

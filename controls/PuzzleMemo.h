@@ -46,6 +46,14 @@ class TPuzzleMemo : public QWidget {
   // The picture a paint copies: the photo or the back.
   const QImage& ShownImage() const;
 
+  // Space or Return held on the framed tile: the same as a mouse button held.
+  void PressFromKeyboard();
+  void ReleaseFromKeyboard();
+  // The frame that shows where the keyboard plays.
+  void SetFramed(bool framed);
+  bool Framed() const { return IsFramed; }
+  static constexpr TColor FocusFrameColor = 0x00C8FF;  // amber
+
   std::function<void(TPuzzleMemo*)> OnMouseDown;
   std::function<void(TPuzzleMemo*)> OnMouseUp;
   std::function<void(TPuzzleMemo*)> OnMouseMove;
@@ -63,11 +71,13 @@ class TPuzzleMemo : public QWidget {
 
  private:
   void ButtonDown();
+  void ButtonUp();
   void UpdateMemoImage();
   void UpdateDeckImage();
 
   bool IsHovered = false;
   bool IsPressed = false;
+  bool IsFramed = false;
   bool ClickedLast = false;  // the latest left release here was a click
   bool SecondPressOfDoubleClick = false;
   QImage MemoSource;

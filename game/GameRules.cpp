@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "media/FuncUnit.h"
 #include "media/ResourceCatalogue.h"
@@ -26,6 +27,7 @@ TGame::~TGame() { FreeTiles(); }
 
 void TGame::SetPlaying(bool value) {
   Playing = value;
+  if (!value && FocusShown) HideFocus();
   Host.ShowPlaying(value);
 }
 
@@ -59,6 +61,7 @@ void TGame::BuildBoard() {
     tile->MemoColors.HoverColor2 = 0x9DA6B3;
     tile->OnMouseDown = [this](TPuzzleMemo* sender) { TileMouseDown(sender); };
     tile->OnMouseUp = [this](TPuzzleMemo* sender) { TileMouseUp(sender); };
+    tile->OnMouseMove = [this](TPuzzleMemo*) { HideFocus(); };
     LoadJpgResource(photo, PhotoResourceName(k));
     tile->SetMemoBitmap(photo);
     tile->SetDeckSymbol(deckSymbol);
@@ -70,14 +73,55 @@ void TGame::BuildBoard() {
     TPuzzleMemo& tile = *Tiles[static_cast<size_t>(p)];
     tile.move(board.Cell(cell));
     tile.setVisible(true);
+    Board[static_cast<size_t>(cell)] = &tile;
   }
+  FocusCell = 0;
+  FocusShown = false;
   Host.ResetClock();
   Host.SetClockRunning(true);
   Host.PlayMusic();
 }
 
 void TGame::FreeTiles() {
+  KeyPressedTile = nullptr;
+  Board.fill(nullptr);
   for (auto& tile : Tiles) tile.reset();
+}
+
+TPuzzleMemo* TGame::TileAt(int cell) const {
+  return cell >= 0 && cell < 25 ? Board[static_cast<size_t>(cell)] : nullptr;
+}
+
+void TGame::MoveFocus(int columns, int rows) {
+  if (!Playing || !TileAt(0)) return;
+  if (FocusShown) {
+    const int column = std::clamp(FocusCell % 5 + columns, 0, 4);
+    const int row = std::clamp(FocusCell / 5 + rows, 0, 4);
+    FocusCell = row * 5 + column;
+  }
+  FocusShown = true;
+  ShowFocus();
+}
+
+void TGame::HideFocus() {
+  FocusShown = false;
+  ShowFocus();
+}
+
+void TGame::ShowFocus() {
+  for (int cell = 0; cell < 25; ++cell)
+    if (TPuzzleMemo* tile = TileAt(cell)) tile->SetFramed(FocusShown && cell == FocusCell);
+}
+
+void TGame::PressFocused() {
+  if (!Playing || !FocusShown || KeyPressedTile) return;
+  KeyPressedTile = TileAt(FocusCell);
+  if (KeyPressedTile) KeyPressedTile->PressFromKeyboard();
+}
+
+void TGame::ReleaseFocused() {
+  TPuzzleMemo* tile = std::exchange(KeyPressedTile, nullptr);
+  if (tile) tile->ReleaseFromKeyboard();
 }
 
 bool TGame::AllRevealed() const {

@@ -46,6 +46,18 @@ class TGame {
   void TileMouseUp(QObject* sender);
   void Navigate(int newIndex);
 
+  // Keyboard play: a frame over one cell of the board (0 … 24, row by row). It
+  // shows at the first arrow key of a game, on the top-left cell, and hides
+  // while the mouse moves over the board; Space or Return held is a mouse
+  // button held on the framed tile.
+  int FocusCell = 0;
+  bool FocusShown = false;
+  void MoveFocus(int columns, int rows);
+  void HideFocus();
+  void PressFocused();
+  void ReleaseFocused();
+  TPuzzleMemo* TileAt(int cell) const;  // null while no board is dealt
+
   // The two ways out of the play button's question: a new game after the
   // player is known, and a confirmed abort.
   void StartNewGame();
@@ -57,4 +69,7 @@ class TGame {
   TGameHost& Host;
   TPhotoCarousel& Carousel;
   QWidget* BoardParent;
+  std::array<TPuzzleMemo*, 25> Board{};  // the tile in each cell
+  TPuzzleMemo* KeyPressedTile = nullptr;
+  void ShowFocus();
 };

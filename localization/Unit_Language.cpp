@@ -3,6 +3,8 @@
 
 #include "localization/Unit_Language.h"
 
+#include <QLocale>
+#include <QRegularExpression>
 #include <array>
 
 #include "persistence/VarUnit.h"
@@ -250,6 +252,16 @@ const std::array<TEntryTexts, 45> Table{{
 int LanguageOrGerman(int code) {
   return code >= LangGerman && code <= LangSpanish ? code : LangGerman;
 }
+
+int LanguageOfDesktop(const QStringList& uiLanguages) {
+  const QString first = uiLanguages.value(0).toLower();
+  const QString language = first.left(first.indexOf(QRegularExpression(QStringLiteral("[-_.@]"))));
+  if (language == QLatin1String("de")) return LangGerman;
+  if (language == QLatin1String("es")) return LangSpanish;
+  return LangEnglish;
+}
+
+int DesktopLanguage() { return LanguageOfDesktop(QLocale::system().uiLanguages()); }
 
 void ApplyLanguage(int code) {
   code = LanguageOrGerman(code);

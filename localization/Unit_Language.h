@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The language table: every text of the user interface that changes with the
 // language. Windows read the entries when they use them, so a change shows in
@@ -62,6 +63,12 @@ constexpr int LangSpanish = 2;
 // The code of a language the program has; any other stored or chosen code
 // (−1 for nothing chosen, a number from a damaged file) counts as German.
 int LanguageOrGerman(int code);
+
+// The language of the desktop, for the first start's question: German for a
+// German locale, Spanish for a Spanish one, English for every other, "C" and
+// "POSIX" and none included. uiLanguages as QLocale gives them, most wanted first.
+int LanguageOfDesktop(const QStringList& uiLanguages);
+int DesktopLanguage();  // of QLocale::system()
 
 // Fills every entry in the language of the code, LanguageOrGerman(code).
 void ApplyLanguage(int code);

@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+#include <QLocale>
 #include <QTest>
 
+#include "app/ArrowKeyHook.h"
 #include "app/MainLayout.h"
 #include "app/Unit_Tessaryn.h"
 #include "dialogs/Unit_DLG_Great.h"
 #include "dialogs/Unit_DLG_Player.h"
 #include "dialogs/Unit_DLG_Setup.h"
+#include "localization/Unit_DLG_Language.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
 #include "persistence/SQLUtils.h"
@@ -234,6 +238,46 @@ TEST_F(TMainWindow, ArrowsWhilePlayingAreSwallowed) {
   EXPECT_EQ(Form.Carousel.ShownPhotos, shown);
 }
 
+TEST(DesktopLanguage, GermanAndSpanishLocalesAreTheirsEveryOtherIsEnglish) {
+  const struct {
+    const char* Locale;
+    int Language;
+  } cases[] = {{"de_DE.UTF-8", LangGerman},  {"de_AT", LangGerman},
+               {"es_ES.UTF-8", LangSpanish}, {"es_MX", LangSpanish},
+               {"fr_FR.UTF-8", LangEnglish}, {"en_GB", LangEnglish},
+               {"C", LangEnglish},           {"POSIX", LangEnglish}};
+  for (const auto& c : cases)
+    EXPECT_EQ(LanguageOfDesktop(QLocale(c.Locale).uiLanguages()), c.Language) << c.Locale;
+  EXPECT_EQ(LanguageOfDesktop({}), LangEnglish) << "no locale at all";
+  EXPECT_EQ(LanguageOfDesktop({"es-419", "de"}), LangSpanish) << "the most wanted one counts";
+}
+
+// The first start's question is answered with Up and Down while the hook is in.
+TEST(ArrowKeyHook, AFocusedComboBoxOrListKeepsUpAndDown) {
+  int steps = 0;
+  TArrowKeyHook hook([&](int step) { steps += step; });
+  hook.Install();
+  TDLG_Language dialog(nullptr);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  dialog.ComboBox_Lang.setCurrentIndex(0);
+  dialog.ComboBox_Lang.setFocus();
+  QTest::keyClick(&dialog.ComboBox_Lang, Qt::Key_Down);
+  QTest::keyClick(&dialog.ComboBox_Lang, Qt::Key_Down);
+  EXPECT_EQ(dialog.ComboBox_Lang.currentIndex(), 2);
+  QTest::keyClick(&dialog.ComboBox_Lang, Qt::Key_Up);
+  EXPECT_EQ(dialog.ComboBox_Lang.currentIndex(), 1);
+  QListWidget list;
+  list.addItems({"a", "b", "c"});
+  list.setCurrentRow(0);
+  QTest::keyClick(&list, Qt::Key_Down);
+  EXPECT_EQ(list.currentRow(), 1);
+  EXPECT_EQ(steps, 0) << "the hook left them alone";
+  QTest::keyClick(&dialog.Button_OK, Qt::Key_Down);
+  EXPECT_EQ(steps, 1) << "anywhere else it browses";
+}
+
 TEST(ProgramFonts, ArialMeasuresAsLiberationSans) {
   const QFontInfo info(ProgramFont("Arial", 10));
   EXPECT_TRUE(info.family() == "Liberation Sans" || info.family() == "Arial")
@@ -265,6 +309,84 @@ TEST_F(TMainWindow, AWholeGamePlayedWithTheMouse) {
   EXPECT_EQ(Congratulations, 0) << "finished within its first second: no play time yet";
   ASSERT_FALSE(Boxes.Boxes.isEmpty());
   EXPECT_EQ(Boxes.Boxes.last().Text, "Die Spielzeit konnte nicht übernommen werden!");
+}
+
+TEST_F(TMainWindow, AWholeGamePlayedWithTheKeys) {
+  Key(Qt::Key_F5);
+  ASSERT_TRUE(Form.Game.Playing);
+  auto framed = [&] {
+    std::vector<int> cells;
+    for (int cell = 0; cell < 25; ++cell)
+      if (Form.Game.TileAt(cell)->Framed()) cells.push_back(cell);
+    return cells;
+  };
+  EXPECT_TRUE(framed().empty()) << "no frame before the first arrow key";
+  Key(Qt::Key_Right);
+  EXPECT_EQ(framed(), std::vector<int>{0}) << "the first key shows the frame, top left";
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Up);
+  EXPECT_EQ(framed(), std::vector<int>{0}) << "it stops at the edges";
+
+  // The frame lies over the tile's picture and leaves the rest of it alone.
+  TPuzzleMemo* first = Form.Game.TileAt(0);
+  const QImage withFrame = first->grab().toImage();
+  first->SetFramed(false);
+  const QImage without = first->grab().toImage();
+  first->SetFramed(true);
+  EXPECT_EQ(withFrame.pixel(1, 1), RgbOf(TPuzzleMemo::FocusFrameColor));
+  EXPECT_NE(without.pixel(1, 1), RgbOf(TPuzzleMemo::FocusFrameColor));
+  EXPECT_EQ(withFrame.copy(8, 8, first->width() - 16, first->height() - 16),
+            without.copy(8, 8, first->width() - 16, first->height() - 16));
+
+  // Moving the mouse over the board hides the frame; the next key shows it where it was.
+  Key(Qt::Key_Down);
+  QTest::mouseMove(Form.Game.TileAt(12), {5, 5});
+  QTest::mouseMove(Form.Game.TileAt(12), {9, 9});
+  EXPECT_TRUE(framed().empty());
+  Key(Qt::Key_Up);
+  EXPECT_EQ(framed(), std::vector<int>{5});
+
+  for (int round = 1; round <= 25; ++round) {
+    const int target = Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)];
+    int cell = 0;
+    while (Form.Game.TileAt(cell)->Tag != target) ++cell;
+    while (Form.Game.FocusCell % 5 < cell % 5) Key(Qt::Key_Right);
+    while (Form.Game.FocusCell % 5 > cell % 5) Key(Qt::Key_Left);
+    while (Form.Game.FocusCell / 5 < cell / 5) Key(Qt::Key_Down);
+    while (Form.Game.FocusCell / 5 > cell / 5) Key(Qt::Key_Up);
+    ASSERT_EQ(framed(), std::vector<int>{cell});
+    const int key = round % 2 ? Qt::Key_Space : Qt::Key_Return;
+    TPuzzleMemo* tile = Form.Game.TileAt(cell);
+    KeyEvent(QEvent::KeyPress, key, false);
+    EXPECT_TRUE(tile->Pressed()) << "held like a mouse button";
+    EXPECT_TRUE(tile->ShowMemo);
+    KeyEvent(QEvent::KeyPress, key, true);  // a held key's repeat presses nothing more
+    KeyEvent(QEvent::KeyRelease, key, false);
+    EXPECT_FALSE(tile->Pressed());
+  }
+  EXPECT_FALSE(Form.Game.Playing);
+  EXPECT_FALSE(Form.TimerCounter.isActive());
+  ASSERT_FALSE(Boxes.Boxes.isEmpty());
+  EXPECT_EQ(Boxes.Boxes.last().Text, "Die Spielzeit konnte nicht übernommen werden!")
+      << "the release of the last key ended the game";
+  EXPECT_TRUE(framed().empty()) << "no frame once the game is over";
+  const int shown = Form.Game.TargetIndex;
+  Key(Qt::Key_Down);
+  EXPECT_NE(Form.Game.TargetIndex, shown) << "Up and Down browse again";
+}
+
+TEST_F(TMainWindow, APeekFromTheKeyboardOnAWrongTileShowsItUntilTheRelease) {
+  Key(Qt::Key_F5);
+  const int target = Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)];
+  Key(Qt::Key_Right);
+  while (Form.Game.TileAt(Form.Game.FocusCell)->Tag == target) Key(Qt::Key_Right);
+  TPuzzleMemo* tile = Form.Game.TileAt(Form.Game.FocusCell);
+  KeyEvent(QEvent::KeyPress, Qt::Key_Space, false);
+  EXPECT_TRUE(tile->Pressed());
+  EXPECT_FALSE(tile->ShowMemo) << "a wrong tile only peeks";
+  KeyEvent(QEvent::KeyRelease, Qt::Key_Space, false);
+  EXPECT_FALSE(tile->Pressed());
+  EXPECT_TRUE(Form.Game.Playing);
 }
 
 TEST_F(TMainWindow, AFinishedGameIsStoredWithItsPlayerAndTime) {
@@ -320,7 +442,15 @@ TEST_F(TMainWindow, SettingsConfirmedApplyLanguageAndVolume) {
 }
 
 TEST_F(TMainWindow, TheFirstStartAsksForTheLanguageOnce) {
+  int preselected = -2;
+  auto answer = Form.RunModal;
+  Form.RunModal = [&](QDialog& dialog) {
+    if (auto* language = qobject_cast<TDLG_Language*>(&dialog))
+      preselected = language->ComboBox_Lang.currentIndex();
+    return answer(dialog);
+  };
   Form.IntroFinished();
+  EXPECT_EQ(preselected, DesktopLanguage()) << "the desktop's language comes preselected";
   EXPECT_EQ(Dialogs, QStringList{"TDLG_Language"});
   EXPECT_TRUE(FirstRunDone()) << "the marker is written whatever the answer";
   Form.IntroFinished();
