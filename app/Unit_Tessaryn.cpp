@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/MainLayout.h"
 #include "dialogs/MessageBoxes.h"
@@ -164,6 +165,17 @@ void TForm_Tessaryn::FormCreate() {
 void TForm_Tessaryn::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  // The music pauses at once; the clock's next tick rests, and the first tick
+  // back on screen counts and plays on.
+  if (event->type() == QEvent::WindowStateChange && Game.Playing && BoardOffScreen()) StopMusic();
+}
+
+// Minimised, hidden, or unmapped by the window manager (another workspace):
+// the board is not on screen, so the clock rests and the music pauses. The
+// time stored for a game is the time its board was on screen.
+bool TForm_Tessaryn::BoardOffScreen() const {
+  const QWindow* window = windowHandle();
+  return isMinimized() || !isVisible() || (window && !window->isExposed());
 }
 
 // Without a window manager a window may never be activated: the first showing
@@ -454,7 +466,7 @@ void TForm_Tessaryn::closeEvent(QCloseEvent* event) {
 
 void TForm_Tessaryn::TimerCounterTimer() {
   const bool active = IsMusicPlaying();
-  if (Suspended) {
+  if (Suspended || BoardOffScreen()) {
     if (active) StopMusic();
     return;
   }

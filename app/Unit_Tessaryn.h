@@ -107,6 +107,7 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void StopAllSounds() override;
   bool StopMusic();
   bool IsMusicPlaying();
+  bool BoardOffScreen() const;
   void ResetClock() override;
   void SetClockRunning(bool running) override;
   void RecordResult() override;

@@ -210,6 +210,28 @@ TEST_F(TMainWindow, ThePlayClockRestsWhileSuspended) {
   EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02");
 }
 
+TEST_F(TMainWindow, AMinimisedGameRestsItsClockAndMusic) {
+  Key(Qt::Key_F5);
+  Form.TimerCounterTimer();
+  EXPECT_TRUE(Form.IsMusicPlaying());
+  Form.showMinimized();
+  QTRY_VERIFY(Form.BoardOffScreen());
+  EXPECT_FALSE(Form.IsMusicPlaying()) << "the music pauses at once";
+  Form.TimerCounterTimer();
+  Form.TimerCounterTimer();
+  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:01");
+  EXPECT_FALSE(Form.IsMusicPlaying());
+  Form.showNormal();
+  QTRY_VERIFY(!Form.BoardOffScreen());
+  Form.TimerCounterTimer();
+  EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02");
+  EXPECT_TRUE(Form.IsMusicPlaying());
+  Form.hide();
+  Form.TimerCounterTimer();
+  EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02") << "a hidden window rests too";
+  EXPECT_TRUE(Form.Game.Playing) << "nothing else changes";
+}
+
 TEST_F(TMainWindow, OnePressOfAnArrowMovesTheCarouselByOne) {
   Form.Game.TargetIndex = 24;
   Key(Qt::Key_Down);
