@@ -9,5 +9,6 @@
 // markup in tooltips, so "<b>x</b>" would turn bold and an <img> would load a
 // local file: a tooltip gets this markup, which shows the text literally, spaces
 // and line breaks kept, lines never wrapped; trailing line breaks go, so a list
-// of lines ends with its last line. Labels and message boxes are set to plain text where they are made.
+// of lines ends with its last line. Labels and message boxes are set to plain
+// text where they are made.
 QString PlainTextAsMarkup(const QString& text);

@@ -5,6 +5,4 @@
 
 // The catalogue lives in a static library; registering it from a function the
 // program calls keeps the linker from dropping it.
-void RegisterResourceCatalogue() {
-  Q_INIT_RESOURCE(catalogue);
-}
+void RegisterResourceCatalogue() { Q_INIT_RESOURCE(catalogue); }

@@ -18,6 +18,7 @@
 #include "media/FuncUnit.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
 #include "tests/MessageBoxRecorder.h"
 
@@ -45,6 +46,7 @@ TEST(MainLayout, BandAndStoneCopies) {
 namespace {
 
 struct TMainWindow : testing::Test {
+  TFreshHome Home;  // before the window: it makes its folders and database there
   TFixedRandom Random{5};
   TForm_Tessaryn Form{&Random};
   TMessageBoxRecorder Boxes;

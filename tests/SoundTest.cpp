@@ -54,8 +54,7 @@ TEST_F(TSounds, EachSoundInItsSlotOneAtATime) {
 TEST_F(TSounds, EffectsEndByThemselvesTheMusicLoops) {
   Sounds.PlayShot();
   Sounds.PlayMusic();
-  QTest::qWait(600);
-  EXPECT_FALSE(Active(TGameSounds::SlotShot));
+  QTRY_VERIFY(!Active(TGameSounds::SlotShot));
   EXPECT_TRUE(Sounds.IsMusicPlaying());
   EXPECT_TRUE(Sounds.StopMusic());
   EXPECT_FALSE(Sounds.IsMusicPlaying());

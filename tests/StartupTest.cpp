@@ -16,6 +16,7 @@
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
 #include "tests/MessageBoxRecorder.h"
 
@@ -23,23 +24,12 @@ namespace {
 
 // A home folder of its own for every test: the program's folders are made fresh.
 struct TStartup : testing::Test {
-  QTemporaryDir Home;
-  QByteArray OldHome, OldData;
+  TFreshHome Home;
   TFixedRandom Random{3};
   TMessageBoxRecorder Boxes;
 
-  void SetUp() override {
-    OldHome = qgetenv("HOME");
-    OldData = qgetenv("XDG_DATA_HOME");
-    setenv("HOME", Home.path().toUtf8().constData(), 1);
-    setenv("XDG_DATA_HOME", (Home.path() + "/.local/share").toUtf8().constData(), 1);
-  }
-  void TearDown() override {
-    setenv("HOME", OldHome.constData(), 1);
-    setenv("XDG_DATA_HOME", OldData.constData(), 1);
-  }
-  QString DocumentsFolder() const { return Home.path() + "/Documents/Tessaryn Puzzle"; }
-  QString DataFolder() const { return Home.path() + "/.local/share/Tessaryn Puzzle"; }
+  QString DocumentsFolder() const { return Home.DocumentsFolder(); }
+  QString DataFolder() const { return Home.DataFolder(); }
   void MakeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -104,12 +94,12 @@ TEST_F(TStartup, AStoredLanguageCodeThatIsNoLanguageShowsGerman) {
 }
 
 TEST_F(TStartup, AFolderPathTakenByAFileEndsTheStart) {
-  MakeFile(Home.path() + "/Documents", "not a folder");
+  MakeFile(Home.Path() + "/Documents", "not a folder");
   ExpectStartupFails("Verzeichnis für die Programmdaten konnte nicht angelegt werden!");
 }
 
 TEST_F(TStartup, ASettingsFolderPathTakenByAFileEndsTheStart) {
-  MakeFile(Home.path() + "/.local/share/Tessaryn Puzzle", "not a folder");
+  MakeFile(Home.Path() + "/.local/share/Tessaryn Puzzle", "not a folder");
   ExpectStartupFails("Verzeichnis für die Einstellungen konnte nicht angelegt werden!");
 }
 
@@ -149,9 +139,8 @@ TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
   form.FormActivate();
   EXPECT_EQ(form.IntroForm, intro.data()) << "later activations do nothing";
   QTest::keyClick(intro.data(), Qt::Key_Escape);
-  QTest::qWait(200);
+  QTRY_VERIFY(intro.isNull());  // released after its tick
   EXPECT_EQ(form.IntroForm, nullptr);
-  EXPECT_TRUE(intro.isNull()) << "released after its tick";
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the pointer is back";
   EXPECT_EQ(dialogs, QStringList{"TDLG_Language"}) << "then the first start asks for the language";
 }

@@ -10,18 +10,10 @@
 #include <cstdlib>
 
 #include "app/TessarynApplication.h"
+#include "tests/FreshHome.h"
 
 int main(int argc, char** argv) {
-  QTemporaryDir home;
-  const QByteArray path = home.path().toUtf8();
-  setenv("HOME", path.constData(), 1);
-  for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"})
-    setenv(name, (path + "/" + name).constData(), 1);
-  setenv("XDG_RUNTIME_DIR", (path + "/run").constData(), 1);
-  setenv("XDG_DOCUMENTS_DIR", (path + "/Documents").constData(), 1);
-  QDir().mkpath(home.path() + "/run");
-  QFile::setPermissions(home.path() + "/run",
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  TFreshHome home;  // tests that write there hold a fresh one of their own
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
 
