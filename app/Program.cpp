@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/Unit_Tessaryn.h"
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "persistence/VarUnit.h"
 
 int RunProgram(TRandomSource* random) {

@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 
 TSingleInstanceGuard::~TSingleInstanceGuard() {

@@ -7,7 +7,7 @@
 #include <QFontDatabase>
 #include <exception>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "media/ResourceCatalogue.h"
 
 TTessarynApplication::TTessarynApplication(int& argc, char** argv) : QApplication(argc, argv) {}

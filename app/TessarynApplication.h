@@ -5,8 +5,10 @@
 
 #include <QApplication>
 
-// The application object. It is the one place where an error that reaches the
-// event loop is shown, in the German error box, after which the program goes on.
+// The application object. Errors end where the player acted
+// (SucceedsOrShowsError); one that still reaches the event loop is a fault,
+// shown here in the German error box as a last resort, after which the
+// program goes on. Qt does not support exceptions crossing its event handling.
 class TTessarynApplication : public QApplication {
   Q_OBJECT
  public:

@@ -14,7 +14,7 @@
 #include <QWindow>
 
 #include "app/MainLayout.h"
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Great.h"
 #include "dialogs/Unit_DLG_Help.h"
 #include "dialogs/Unit_DLG_Highscore.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "game/PlayClock.h"
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
@@ -68,14 +68,19 @@ void RecordResult(const QString& playTimeText, QWidget* owner) {
   }
   PlayerData->Spielzeit = *playTime;
   QString resultId;
-  if (InsertResult(resultId)) {
-    TDLG_Great dialog(owner, resultId, *playTime);
-    if (GreatDialogShowHook)
-      GreatDialogShowHook(dialog);
-    else
-      dialog.exec();
-  } else {
-    ShowErrorBox(MsgResultNotSaved);
+  bool stored = false;
+  if (SucceedsOrShowsError([&] { stored = InsertResult(resultId); })) {
+    if (stored) {
+      SucceedsOrShowsError([&] {
+        TDLG_Great dialog(owner, resultId, *playTime);
+        if (GreatDialogShowHook)
+          GreatDialogShowHook(dialog);
+        else
+          dialog.exec();
+      });
+    } else {
+      ShowErrorBox(MsgResultNotSaved);
+    }
   }
   PlayerData.reset();
 }

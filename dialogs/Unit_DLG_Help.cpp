@@ -11,7 +11,7 @@
 #include <exception>
 #include <utility>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 #include "media/ResourceCatalogue.h"
 #include "persistence/VarUnit.h"
@@ -85,11 +85,7 @@ void TDLG_Help::FormCreate() {
   connect(&HTMLViewer_Help, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
     // The click arrives inside the viewer's own mouse handling, which an
     // exception must not cross; a page that is missing is reported here.
-    try {
-      HTMLViewer_HelpHotSpotClick(url.toString());
-    } catch (const std::exception& error) {
-      ShowErrorBox(QString::fromUtf8(error.what()));
-    }
+    SucceedsOrShowsError([&] { HTMLViewer_HelpHotSpotClick(url.toString()); });
   });
   HTMLViewer_Help.viewport()->installEventFilter(this);
   HTMLViewer_Help.installEventFilter(this);

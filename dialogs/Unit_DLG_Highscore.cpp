@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <exception>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 #include "media/ScreenCursor.h"
 #include "persistence/SQLUtils.h"
@@ -66,11 +66,7 @@ TDLG_Highscore::TDLG_Highscore(QWidget* owner) : TProgramDialog(owner, {434, 377
   Timer1.start();
 
   // An error while filling the list goes to the error box; the dialog opens all the same.
-  try {
-    FormCreate();
-  } catch (const std::exception& error) {
-    ShowErrorBox(QString::fromUtf8(error.what()));
-  }
+  SucceedsOrShowsError([this] { FormCreate(); });
   grid.setFocus();
 }
 

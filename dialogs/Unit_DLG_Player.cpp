@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <exception>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
@@ -58,11 +58,7 @@ void TDLG_Player::FormCreate() {
   Button_Start.SetCaption(CapStartGame);
   Button_Cancel.SetCaption(CapCancel);
   // An error while reading the names goes to the error box; the dialog opens all the same.
-  try {
-    FillNames();
-  } catch (const std::exception& error) {
-    ShowErrorBox(QString::fromUtf8(error.what()));
-  }
+  SucceedsOrShowsError([this] { FillNames(); });
   ComboBox_Name.setFocus();
 }
 

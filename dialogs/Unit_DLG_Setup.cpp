@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 
+#include "controls/MessageBoxes.h"
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
@@ -115,7 +116,8 @@ void TDLG_Setup::Button_OKClick() {
   const TSetupDaten wanted{CheckBox_Sound.Checked(), CheckBox_Music.Checked(),
                            ScrollBar_Volume.value(),
                            LanguageOrGerman(ComboBox_Lang.currentIndex())};
-  SaveSetupAs(wanted);  // written even when nothing changed; an error reaches the error box
+  // Written even when nothing changed; after a failed write the dialog stays open.
+  if (!SucceedsOrShowsError([&] { SaveSetupAs(wanted); })) return;
   done(QDialog::Accepted);
 }
 

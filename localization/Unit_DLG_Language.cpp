@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 
+#include "controls/MessageBoxes.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
@@ -56,7 +57,7 @@ void TDLG_Language::Button_OKClick() {
   }
   TSetupDaten wanted = *SetupData;
   wanted.Lang = index;
-  SaveSetupAs(wanted);
+  if (!SucceedsOrShowsError([&] { SaveSetupAs(wanted); })) return;
   done(QDialog::Accepted);
 }
 

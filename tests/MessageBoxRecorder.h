@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 
 // Records every message box and gives the queued answers ("Ja" when none are left).
 class TMessageBoxRecorder : public TMessageBoxSeam {

@@ -112,6 +112,21 @@ TEST_F(TRecordResult, AStoreThatFailsIsToldAndThePlayerFreed) {
   EXPECT_EQ(PlayerData, nullptr);
 }
 
+// A write the database refuses (a read-only file) ends here with its own
+// message, without crossing Qt's event handling.
+TEST_F(TRecordResult, AWriteTheDatabaseRefusesShowsItsErrorAndFreesThePlayer) {
+  Raw("PRAGMA query_only = 1");
+  EXPECT_NO_THROW(RecordResult("00:04:07", nullptr));
+  ASSERT_EQ(Boxes.Boxes.size(), 1);
+  EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+  EXPECT_TRUE(Boxes.Boxes[0].Text.startsWith("Error executing SQL statement."))
+      << Boxes.Boxes[0].Text.toStdString();
+  EXPECT_EQ(DialogsShown, 0);
+  EXPECT_EQ(PlayerData, nullptr);
+  Raw("PRAGMA query_only = 0");
+  EXPECT_EQ(StoredRows(), 0);
+}
+
 TEST_F(TRecordResult, TheDialogInEveryLanguage) {
   struct TCase {
     int Lang;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "dialogs/MessageBoxes.h"
+#include "controls/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,6 +34,16 @@ bool Show(TMessageKind kind, const QString& text) {
 }
 
 }  // namespace
+
+bool SucceedsOrShowsError(const std::function<void()>& step) {
+  try {
+    step();
+    return true;
+  } catch (const std::exception& error) {
+    ShowErrorBox(QString::fromUtf8(error.what()));
+  }
+  return false;
+}
 
 QString MessageBoxTitle(TMessageKind kind) {
   switch (kind) {

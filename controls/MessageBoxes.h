@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -18,6 +19,12 @@ void ShowErrorBox(const QString& text);
 // True when the player answers "Ja".
 bool AskConfirmation(const QString& text);
 void ShowInformationBox(const QString& text);
+
+// Runs a step that may fail (a database read or write, a missing resource):
+// a failure shows its message in the error box, and the caller goes on. True
+// when the step succeeded. Errors end here, where the player acted, and never
+// cross Qt's event handling.
+bool SucceedsOrShowsError(const std::function<void()>& step);
 
 // Where boxes go instead of the screen, so tests can walk through questions
 // without a person: Answer sees each box and gives its answer (true = "Ja").
