@@ -10,6 +10,11 @@
 #include "controls/MessageBoxes.h"
 #include "persistence/VarUnit.h"
 
+TSoundSettings SoundSettingsOfSetup() {
+  if (!SetupData) return {};
+  return {SetupData->Sound, SetupData->Music, SetupData->Volume};
+}
+
 int RunProgram(TRandomSource* random) {
   SetErrorReporter([](const QString& message) { ShowErrorBox(message); });
   std::unique_ptr<TForm_Tessaryn> form;

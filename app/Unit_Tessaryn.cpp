@@ -3,6 +3,8 @@
 
 #include "app/Unit_Tessaryn.h"
 
+#include "app/Program.h"
+
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +51,7 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
       Game(*this, Carousel, random ? *random : *OwnRandom, &Panel_Back),
       KeyboardHook([this](int step) { Game.Navigate(Game.TargetIndex + step); }) {
   KeyboardHook.BoardActive = [this] { return Game.Playing && !Suspended; };
+  Sounds.Settings = SoundSettingsOfSetup;
   KeyboardHook.OnBoardArrow = [this](int columns, int rows) { Game.MoveFocus(columns, rows); };
   Form_Tessaryn = this;
   setWindowTitle(Title);

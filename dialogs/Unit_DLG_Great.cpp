@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "controls/MessageBoxes.h"
-#include "game/PlayClock.h"
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"

@@ -3,8 +3,6 @@
 
 #include "game/PlayClock.h"
 
-#include <QRegularExpression>
-
 #include "persistence/SQLUtils.h"
 
 QString TPlayClock::ResetClock() {
@@ -26,12 +24,4 @@ QString TPlayClock::TickClock() {
   }
   PlayTimeText = FormatPlayTime(std::chrono::seconds(Hours * 3600 + Minutes * 60 + Seconds));
   return PlayTimeText;
-}
-
-std::optional<std::chrono::seconds> ParsePlayTime(const QString& text) {
-  static const QRegularExpression pattern(QStringLiteral("^(\\d{2,}):([0-5]\\d):([0-5]\\d)$"));
-  const QRegularExpressionMatch match = pattern.match(text);
-  if (!match.hasMatch()) return std::nullopt;
-  return std::chrono::seconds(match.captured(1).toLongLong() * 3600 +
-                              match.captured(2).toInt() * 60 + match.captured(3).toInt());
 }

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <chrono>
-#include <optional>
 
 // The play clock: whole seconds counted by the one-second timer, shown as
 // hh:nn:ss. The text always uses colons, and from 24:00:00 on the hours go on
@@ -22,7 +21,3 @@ class TPlayClock {
   // One second on; answers the new text, which is also kept as PlayTimeText.
   QString TickClock();
 };
-
-// "hh:nn:ss" (hours may have more digits) back to a duration; nothing when the
-// text is no such time.
-std::optional<std::chrono::seconds> ParsePlayTime(const QString& text);

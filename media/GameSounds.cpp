@@ -4,13 +4,13 @@
 #include "media/GameSounds.h"
 
 #include "media/ResourceCatalogue.h"
-#include "persistence/VarUnit.h"
 
-namespace {
-bool SoundOn() { return SetupData && SetupData->Sound; }
-bool MusicOn() { return SetupData && SetupData->Music; }
-int SettingsVolume() { return SetupData ? SetupData->Volume : 50; }
-}  // namespace
+TSoundSettings TGameSounds::CurrentSettings() const {
+  return Settings ? Settings() : TSoundSettings{};
+}
+bool TGameSounds::SoundOn() const { return CurrentSettings().Sound; }
+bool TGameSounds::MusicOn() const { return CurrentSettings().Music; }
+int TGameSounds::SettingsVolume() const { return CurrentSettings().Volume; }
 
 void TGameSounds::SoundStartUp() {
   Output.Open();

@@ -3,6 +3,7 @@
 
 #include "persistence/SQLUtils.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include "persistence/VarUnit.h"
@@ -266,4 +267,12 @@ bool ClearResults() {
   } catch (...) {
     return false;
   }
+}
+
+std::optional<std::chrono::seconds> ParsePlayTime(const QString& text) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{2,}):([0-5]\\d):([0-5]\\d)$"));
+  const QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) return std::nullopt;
+  return std::chrono::seconds(match.captured(1).toLongLong() * 3600 +
+                              match.captured(2).toInt() * 60 + match.captured(3).toInt());
 }

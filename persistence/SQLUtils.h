@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <chrono>
 #include <memory>
+#include <optional>
 
 #include "persistence/SQLiteTable3.h"
 
@@ -37,6 +38,9 @@ bool MarkFirstRun();
 
 // "hh:nn:ss" with colons; hours go on past 24.
 QString FormatPlayTime(std::chrono::seconds playTime);
+// "hh:nn:ss" (hours may have more digits) back to a duration; nothing when the
+// text is no such time.
+std::optional<std::chrono::seconds> ParsePlayTime(const QString& text);
 
 bool InsertResult(QString& id);
 bool ReadPlayerNames(QStringList& names);

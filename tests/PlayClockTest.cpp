@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "game/PlayClock.h"
+#include "persistence/SQLUtils.h"
 
 TEST(PlayClock, TicksCarryIntoMinutesHoursAndPastADay) {
   struct TCase {

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "app/Program.h"
 #include "media/GameSounds.h"
 #include "persistence/VarUnit.h"
 
@@ -18,6 +19,7 @@ struct TSounds : testing::Test {
   TGameSounds Sounds;
   void SetUp() override {
     SetupData = std::make_unique<TSetupDaten>();
+    Sounds.Settings = SoundSettingsOfSetup;
     Sounds.SoundStartUp();
     ASSERT_TRUE(Sounds.Output.IsOpen()) << "SDL_AUDIODRIVER=dummy expected";
   }
@@ -98,6 +100,7 @@ TEST(SoundsWithoutADevice, StaySilentAndHarmless) {
   const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
   setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
   TGameSounds sounds;
+  sounds.Settings = SoundSettingsOfSetup;
   sounds.SoundStartUp();
   setenv("SDL_AUDIODRIVER", driver.constData(), 1);
   EXPECT_FALSE(sounds.Output.IsOpen());
