@@ -53,7 +53,6 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   KeyboardHook.BoardActive = [this] { return Game.Playing && !Suspended; };
   Sounds.Settings = SoundSettingsOfSetup;
   KeyboardHook.OnBoardArrow = [this](int columns, int rows) { Game.MoveFocus(columns, rows); };
-  Form_Tessaryn = this;
   setWindowTitle(Title);
   // The panels and their pictures cover the whole window: it never erases its background.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -97,6 +96,9 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   };
 
   FormCreate();
+  // Only a window that started names itself: a failed start throws out of the
+  // constructor, and no destructor would take the name back.
+  Form_Tessaryn = this;
 }
 
 TForm_Tessaryn::~TForm_Tessaryn() {

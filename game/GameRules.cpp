@@ -49,9 +49,8 @@ void TGame::BuildBoard() {
   const QImage deckSymbol = LoadBitmapResource(QStringLiteral("KAMERA"));
   QImage photo;
   for (int k = 1; k <= 25; ++k) {
-    auto tile = std::make_unique<TPuzzleMemo>();
+    auto* tile = new TPuzzleMemo(BoardParent);  // the board's widget owns its tiles
     tile->setVisible(false);
-    tile->setParent(BoardParent);
     tile->resize(board.T, board.T);
     tile->Tag = k;
     tile->Locked = false;
@@ -65,7 +64,7 @@ void TGame::BuildBoard() {
     LoadJpgResource(photo, PhotoResourceName(k));
     tile->SetMemoBitmap(photo);
     tile->SetDeckSymbol(deckSymbol);
-    Tiles[static_cast<size_t>(k)] = std::move(tile);
+    Tiles[static_cast<size_t>(k)] = tile;
   }
   int p = Random.DrawPhoto();
   for (int cell = 0; cell < 25; ++cell) {
@@ -85,7 +84,10 @@ void TGame::BuildBoard() {
 void TGame::FreeTiles() {
   KeyPressedTile = nullptr;
   Board.fill(nullptr);
-  for (auto& tile : Tiles) tile.reset();
+  for (QPointer<TPuzzleMemo>& tile : Tiles) {
+    delete tile.data();  // none when the board's widget has gone first
+    tile = nullptr;
+  }
 }
 
 TPuzzleMemo* TGame::TileAt(int cell) const {
@@ -125,9 +127,8 @@ void TGame::ReleaseFocused() {
 }
 
 bool TGame::AllRevealed() const {
-  return std::all_of(Tiles.begin() + 1, Tiles.end(), [](const std::unique_ptr<TPuzzleMemo>& tile) {
-    return tile && tile->ShowMemo;
-  });
+  return std::all_of(Tiles.begin() + 1, Tiles.end(),
+                     [](const QPointer<TPuzzleMemo>& tile) { return tile && tile->ShowMemo; });
 }
 
 void TGame::TileMouseDown(QObject* sender) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <array>
 #include <memory>
@@ -34,8 +35,10 @@ class TGame {
 
   bool Playing = false;
   int TargetIndex = 0;
-  std::array<int, 26> TargetSequence{};                  // [1 … 25] used
-  std::array<std::unique_ptr<TPuzzleMemo>, 26> Tiles{};  // [k] carries photo k
+  std::array<int, 26> TargetSequence{};  // [1 … 25] used
+  // [k] carries photo k. The tiles belong to the board's widget, their Qt
+  // parent; the game frees them when it deals anew and watches them go.
+  std::array<QPointer<TPuzzleMemo>, 26> Tiles{};
 
   void SetPlaying(bool value);
   void ShuffleTargets();

@@ -77,8 +77,12 @@ TColumnClass ClassOfDeclaredType(const char* declared, int firstValueType) {
 }
 
 // Finalizes the statement on every path out of Execute and Query.
+// One prepared statement, finalized once: it cannot be copied.
 struct TStatement {
   sqlite3_stmt* Handle = nullptr;
+  TStatement() = default;
+  TStatement(const TStatement&) = delete;
+  TStatement& operator=(const TStatement&) = delete;
   ~TStatement() { sqlite3_finalize(Handle); }
 };
 

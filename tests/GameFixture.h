@@ -62,7 +62,7 @@ struct TGameFixture {
     background.fill(Qt::darkGray);
     Carousel.BuildCarouselFrame(background);
   }
-  TPuzzleMemo* TileOf(int photo) { return Game.Tiles[static_cast<size_t>(photo)].get(); }
+  TPuzzleMemo* TileOf(int photo) { return Game.Tiles[static_cast<size_t>(photo)].data(); }
   TPuzzleMemo* CurrentTarget() {
     return TileOf(Game.TargetSequence[static_cast<size_t>(Game.TargetIndex)]);
   }

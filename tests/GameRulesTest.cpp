@@ -172,3 +172,26 @@ TEST(ClockSeededRandom, BackToBackSeedsDealNewSequences) {
   }
   EXPECT_GE(deals.size(), 999u);
 }
+
+// The board's widget owns the tiles: whichever of the two goes first, each
+// tile is freed once (the sanitizer build would report a second free).
+TEST(GameRules, TheTilesBelongToTheBoardWidgetAlone) {
+  {
+    auto board = std::make_unique<QWidget>();
+    board->resize(1024, 727);
+    TRecordingHost host;
+    TPhotoCarousel carousel;
+    TFixedRandom random;
+    TGame game(host, carousel, random, board.get());
+    game.BuildBoard();
+    ASSERT_EQ(game.Tiles[1]->parent(), board.get());
+    board.reset();
+    EXPECT_EQ(game.Tiles[1], nullptr) << "gone with the board";
+  }
+  TGameFixture fixture;
+  fixture.Game.BuildBoard();
+  QPointer<TPuzzleMemo> first = fixture.TileOf(1);
+  fixture.Game.BuildBoard();
+  EXPECT_TRUE(first.isNull()) << "a new deal frees the old tiles";
+  EXPECT_EQ(fixture.PlayArea.findChildren<TPuzzleMemo*>().size(), 25);
+}

@@ -163,7 +163,7 @@ TEST_F(TMainWindow, F5StartsAGameOnTheBoard) {
   EXPECT_EQ(Form.Button_Play.toolTip(), "Spiel abbrechen (ESC)");
   std::set<std::pair<int, int>> cells;
   for (int k = 1; k <= 25; ++k) {
-    const TPuzzleMemo* tile = Form.Game.Tiles[static_cast<size_t>(k)].get();
+    const TPuzzleMemo* tile = Form.Game.Tiles[static_cast<size_t>(k)].data();
     ASSERT_TRUE(tile && tile->isVisible() && tile->parentWidget() == &Form.Panel_Back);
     cells.insert({tile->x(), tile->y()});
   }

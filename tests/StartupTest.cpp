@@ -38,6 +38,7 @@ struct TStartup : testing::Test {
   }
   void ExpectStartupFails(const QString& message) {
     EXPECT_THROW(TForm_Tessaryn form(&Random), EStartupFailed);
+    EXPECT_EQ(Form_Tessaryn, nullptr) << "a failed start leaves no name behind";
     ASSERT_EQ(Boxes.Boxes.size(), 1);
     EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
     EXPECT_EQ(Boxes.Boxes[0].Text, message);
