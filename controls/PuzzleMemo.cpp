@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/ControlAccessibility.h"
 #include "controls/cursors.h"
 #include "media/ScreenCursor.h"
 
@@ -19,6 +20,7 @@ TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
     UpdateDeckImage();
     update();
   };
+  InstallControlAccessibility();
 }
 
 void TPuzzleMemo::SetMemoBitmap(const QImage& photo) {
@@ -108,7 +110,10 @@ void TPuzzleMemo::ButtonDown() {
     update();
     SetScreenCursor(GrabHandCursor());
   }
+  const bool wasFaceUp = ShowMemo;
   if (OnMouseDown) OnMouseDown(this);
+  // The press may have turned the tile face up for good: its spoken name says so.
+  if (ShowMemo != wasFaceUp) NotifyAccessibleNameChanged(this);
 }
 
 // Qt keeps delivering the mouse to the tile that was pressed, for every button,

@@ -3,6 +3,8 @@
 
 #include "controls/TrovGameButton.h"
 
+#include "controls/ControlAccessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -54,6 +56,7 @@ TTrovGameButton::TTrovGameButton(QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   ButtonColors.OnChangeColors = [this] { update(); };
   Borders.OnChangeBorders = [this] { update(); };
+  InstallControlAccessibility();
 }
 
 void TTrovGameButton::SetFont(const QFont& font) {
@@ -64,6 +67,7 @@ void TTrovGameButton::SetFont(const QFont& font) {
 void TTrovGameButton::SetCaption(const QString& caption) {
   CaptionText = caption;
   update();
+  if (accessibleName().isEmpty()) NotifyAccessibleNameChanged(this);
 }
 
 void TTrovGameButton::SetPicIdle(const QImage& picture) {
@@ -81,6 +85,7 @@ void TTrovGameButton::SetEnabled(bool value) {
   if (IsEnabledFlag == value) return;
   IsEnabledFlag = value;
   update();
+  NotifyAccessibleStateChanged(this, false, true);
 }
 
 void TTrovGameButton::SetDefault(bool value) { IsDefault = value; }

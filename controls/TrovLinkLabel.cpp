@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 
+#include "controls/ControlAccessibility.h"
 #include "media/FuncUnit.h"
 
 namespace {
@@ -36,6 +37,7 @@ TTrovLinkLabel::TTrovLinkLabel(QWidget* parent) : QLabel(parent) {
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, ColorOf(0xFF0000));
   setPalette(colours);
+  InstallControlAccessibility();
 }
 
 void TTrovLinkLabel::Click() {

@@ -54,6 +54,7 @@ QString WithoutScheme(const QString& address) {
 TLinkImage::TLinkImage(QWidget* parent, const QString& address) : TImageBox(parent) {
   setCursor(Qt::PointingHandCursor);
   setToolTip(address);
+  setAccessibleName(WithoutScheme(address));
 }
 
 void TLinkImage::mousePressEvent(QMouseEvent* event) {
