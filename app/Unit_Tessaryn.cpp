@@ -76,7 +76,7 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   Button_Play.SetFont(regular);
   Button_Time.SetFont(regular);
   Button_Time.AccessibleRole = QAccessible::StaticText;  // it shows the time, it is no button
-  ShowPlayTime(QStringLiteral("00:00:00"));
+  Button_Time.SetCaption(QStringLiteral("00:00:00"));    // named once the language is there
   Button_Time.SetDowned(true);
   SetTileNamer(&TileAccessibleName);
   Button_Play.OnClick = [this] { Button_PlayClick(); };
