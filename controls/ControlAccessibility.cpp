@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QDialog>
 
 #include "controls/PuzzleMemo.h"
 #include "controls/TrovGameButton.h"
@@ -145,6 +146,11 @@ class TLinkLabelAccessible : public QAccessibleWidget {
 // Qt asks once per class of the object's ancestry, most derived first: the first
 // question settles it, so subclasses of the controls get the same interface.
 QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
+  // A window made straight from QWidget (the main window, the intro) is a frame, not a filler.
+  if (auto* widget = qobject_cast<QWidget*>(object);
+      widget && widget->isWindow() && !qobject_cast<QDialog*>(widget) &&
+      widget->metaObject()->superClass() == &QWidget::staticMetaObject)
+    return new QAccessibleWidget(widget, QAccessible::Window);
   if (auto* button = qobject_cast<TTrovGameButton*>(object))
     return new TGameButtonAccessible(button);
   if (auto* tile = qobject_cast<TPuzzleMemo*>(object)) return new TTileAccessible(tile);

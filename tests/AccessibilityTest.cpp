@@ -113,6 +113,7 @@ TEST_F(TAccessibleMainWindow, MenuButtonsAndThePlayTimeAreNamedInTheChosenLangua
 TEST_F(TAccessibleMainWindow, TheMenuBarAndTheWindowAreNoLongerUnnamedFillers) {
   QAccessibleInterface* window = Accessible(&Form);
   EXPECT_EQ(window->text(QAccessible::Name), "Tessaryn Puzzle");
+  EXPECT_EQ(window->role(), QAccessible::Window);
   for (TTrovGameButton* button : Form.Panel_Menu.findChildren<TTrovGameButton*>()) {
     QAccessibleInterface* face = Accessible(button);
     EXPECT_NE(face->role(), QAccessible::Client);
