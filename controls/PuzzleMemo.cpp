@@ -11,6 +11,7 @@
 #include "media/ScreenCursor.h"
 
 TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
+  InstallControlAccessibility();  // before anything asks for the interface
   resize(25, 25);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -20,7 +21,6 @@ TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
     UpdateDeckImage();
     update();
   };
-  InstallControlAccessibility();
 }
 
 void TPuzzleMemo::SetMemoBitmap(const QImage& photo) {

@@ -50,13 +50,13 @@ TButtonLook ChooseButtonLook(bool enabled, bool downed, bool pressed, bool hover
 
 TTrovGameButton::TTrovGameButton(QWidget* parent)
     : QWidget(parent), CaptionFont(ProgramFont(QStringLiteral("Arial"), 10, true)) {
+  InstallControlAccessibility();  // before anything asks for the interface
   resize(100, 24);
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(false);
   setAttribute(Qt::WA_OpaquePaintEvent);
   ButtonColors.OnChangeColors = [this] { update(); };
   Borders.OnChangeBorders = [this] { update(); };
-  InstallControlAccessibility();
 }
 
 void TTrovGameButton::SetFont(const QFont& font) {

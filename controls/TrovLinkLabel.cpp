@@ -27,6 +27,7 @@ bool UnderlineAlone(const QFont& font) {
 }  // namespace
 
 TTrovLinkLabel::TTrovLinkLabel(QWidget* parent) : QLabel(parent) {
+  InstallControlAccessibility();  // before anything asks for the interface
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   // Moves arrive without a held button too: the first one switches the underline on.
@@ -37,7 +38,6 @@ TTrovLinkLabel::TTrovLinkLabel(QWidget* parent) : QLabel(parent) {
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, ColorOf(0xFF0000));
   setPalette(colours);
-  InstallControlAccessibility();
 }
 
 void TTrovLinkLabel::Click() {

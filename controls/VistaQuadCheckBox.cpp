@@ -13,6 +13,7 @@
 
 TVistaQuadCheckBox::TVistaQuadCheckBox(QWidget* parent)
     : QWidget(parent), CaptionFont(ProgramFont(QStringLiteral("Tahoma"), 8)) {
+  InstallControlAccessibility();  // before anything asks for the interface
   // The platform's button face until the owner gives the box a colour.
   const QColor face = palette().color(QPalette::Button);
   BackColor = MakeColor(face.red(), face.green(), face.blue());
@@ -24,7 +25,6 @@ TVistaQuadCheckBox::TVistaQuadCheckBox(QWidget* parent)
   GrayColors.OnChangeColors = [this] { update(); };
   DisabledColors.OnChangeColors = [this] { update(); };
   CaptionColors.OnChangeColors = [this] { update(); };
-  InstallControlAccessibility();
 }
 
 void TVistaQuadCheckBox::SetCaption(const QString& caption) {

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "dialogs/ProgramLinks.h"
+#include "dialogs/Unit_DLG_Help.h"
 #include "dialogs/Unit_DLG_Highscore.h"
 #include "dialogs/Unit_DLG_Info.h"
 #include "dialogs/Unit_DLG_Player.h"
@@ -155,6 +156,23 @@ TEST_F(AccessibleDialogs, TheInformationLinksAreNamedByTheirAddresses) {
   EXPECT_EQ(link->text(QAccessible::Name), dialog.LinkLabel_Partner4.text());
   link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(opened, QStringList{ProgramLinks::PhotoPartner}) << "a screen reader can follow it";
-  for (TLinkImage* image : dialog.findChildren<TLinkImage*>())
-    EXPECT_FALSE(NameOf(image).isEmpty()) << image->toolTip().toStdString();
+  for (TLinkImage* image : dialog.findChildren<TLinkImage*>()) {
+    QAccessibleInterface* face = Accessible(image);
+    EXPECT_EQ(face->role(), QAccessible::Link) << image->toolTip().toStdString();
+    EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << image->toolTip().toStdString();
+    EXPECT_EQ(face->text(QAccessible::Description), image->toolTip());
+  }
+  QAccessibleInterface* banner = Accessible(&dialog.Image_Trov_Banner);
+  EXPECT_EQ(banner->text(QAccessible::Name), "tessaryn.example.org");
+  banner->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(opened.last(), ProgramLinks::HomePage);
+}
+
+TEST_F(AccessibleDialogs, TheHelpTextIsNamedInTheLanguage) {
+  for (const TDialogTexts& texts : DialogTexts) {
+    ApplyLanguage(texts.Language);
+    TDLG_Help dialog(nullptr);
+    EXPECT_EQ(NameOf(&dialog.HTMLViewer_Help), CapHelp);
+    EXPECT_EQ(NameOf(&dialog), CapHelp);
+  }
 }
