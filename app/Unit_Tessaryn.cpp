@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "app/MainLayout.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Great.h"
 #include "dialogs/Unit_DLG_Help.h"
@@ -79,8 +80,10 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   const QFont regular = ProgramFont(QStringLiteral("Arial"), 10);
   Button_Play.SetFont(regular);
   Button_Time.SetFont(regular);
-  Button_Time.SetCaption(QStringLiteral("00:00:00"));
+  Button_Time.AccessibleRole = QAccessible::StaticText;  // it shows the time, it is no button
+  Button_Time.SetCaption(QStringLiteral("00:00:00"));    // named once the language is there
   Button_Time.SetDowned(true);
+  SetTileNamer(&TileAccessibleName);
   Button_Play.OnClick = [this] { Button_PlayClick(); };
   Button_Info.OnClick = [this] { Button_InfoClick(); };
   Button_Help.OnClick = [this] { Button_HelpClick(); };
@@ -328,12 +331,23 @@ void TForm_Tessaryn::ApplyHints() {
   Button_Highscore.setToolTip(HintHighscore);
   Button_Setup.setToolTip(HintSettings);
   Button_Close.setToolTip(HintExit);
+  // Screen readers get the hint without its key as the name, and all of it as the description.
+  for (TTrovGameButton* button :
+       {&Button_Play, &Button_Help, &Button_Info, &Button_Highscore, &Button_Setup, &Button_Close})
+    button->setAccessibleName(HintWithoutKey(button->toolTip()));
+  ShowPlayTime(Button_Time.Caption());
+}
+
+void TForm_Tessaryn::ShowPlayTime(const QString& playTime) {
+  Button_Time.SetCaption(playTime);
+  Button_Time.setAccessibleName(PlayTimeAccessibleName(playTime));
 }
 
 void TForm_Tessaryn::SetPlaying(bool value) { Game.SetPlaying(value); }
 
 void TForm_Tessaryn::ShowPlaying(bool playing) {
   Button_Play.setToolTip(playing ? HintAbortGame : HintNewGame);
+  Button_Play.setAccessibleName(HintWithoutKey(Button_Play.toolTip()));
   Button_Play.SetPicIdle(ImageList_Menu[playing ? 1 : 0]);
 }
 
@@ -476,10 +490,10 @@ void TForm_Tessaryn::TimerCounterTimer() {
     return;
   }
   if (!active) PlayMusic();
-  Button_Time.SetCaption(Clock.TickClock());
+  ShowPlayTime(Clock.TickClock());
 }
 
-void TForm_Tessaryn::ResetClock() { Button_Time.SetCaption(Clock.ResetClock()); }
+void TForm_Tessaryn::ResetClock() { ShowPlayTime(Clock.ResetClock()); }
 
 void TForm_Tessaryn::SetClockRunning(bool running) {
   if (running)

@@ -83,7 +83,11 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void Panel_MenuResize();
   void Panel_BackResize();
   void BuildCarouselFrame();
+  // The hints and what screen readers call the menu buttons and the play time, in the
+  // current language.
   void ApplyHints();
+  // The clock's text on the time display and in its spoken name.
+  void ShowPlayTime(const QString& playTime);
   void SetPlaying(bool value);
 
   // Keyboard and menu commands.

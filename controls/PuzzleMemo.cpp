@@ -6,10 +6,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/ControlAccessibility.h"
 #include "controls/cursors.h"
 #include "media/ScreenCursor.h"
 
 TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {
+  InstallControlAccessibility();  // before anything asks for the interface
   resize(25, 25);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
@@ -118,7 +120,10 @@ void TPuzzleMemo::ButtonDown() {
     update();
     SetScreenCursor(GrabHandCursor());
   }
+  const bool wasFaceUp = ShowMemo;
   if (OnMouseDown) OnMouseDown(this);
+  // The press may have turned the tile face up for good: its spoken name says so.
+  if (ShowMemo != wasFaceUp) NotifyAccessibleNameChanged(this);
 }
 
 // Qt keeps delivering the mouse to the tile that was pressed, for every button,

@@ -31,9 +31,10 @@ class TPuzzleMemo : public QWidget {
   explicit TPuzzleMemo(QWidget* parent = nullptr);
 
   // Plain flags: writing them does not repaint; the caller asks for that.
-  bool Locked = false;    // no hover look, no peek, no click
-  bool ShowMemo = false;  // face up
-  int Tag = 0;            // the photo's number
+  bool Locked = false;      // no hover look, no peek, no click
+  bool ShowMemo = false;    // face up
+  int Tag = 0;              // the photo's number
+  int Row = 0, Column = 0;  // its place on the board, from 1; 0 while it has none
 
   bool Hovered() const { return IsHovered; }
   bool Pressed() const { return IsPressed; }

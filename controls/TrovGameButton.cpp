@@ -3,6 +3,8 @@
 
 #include "controls/TrovGameButton.h"
 
+#include "controls/ControlAccessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,6 +50,7 @@ TButtonLook ChooseButtonLook(bool enabled, bool downed, bool pressed, bool hover
 
 TTrovGameButton::TTrovGameButton(QWidget* parent)
     : QWidget(parent), CaptionFont(ProgramFont(QStringLiteral("Arial"), 10, true)) {
+  InstallControlAccessibility();  // before anything asks for the interface
   resize(100, 24);
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(false);
@@ -64,6 +67,7 @@ void TTrovGameButton::SetFont(const QFont& font) {
 void TTrovGameButton::SetCaption(const QString& caption) {
   CaptionText = caption;
   update();
+  if (accessibleName().isEmpty()) NotifyAccessibleNameChanged(this);
 }
 
 void TTrovGameButton::SetPicIdle(const QImage& picture) {
@@ -81,6 +85,7 @@ void TTrovGameButton::SetEnabled(bool value) {
   if (IsEnabledFlag == value) return;
   IsEnabledFlag = value;
   update();
+  NotifyAccessibleStateChanged(this, false, true);
 }
 
 void TTrovGameButton::SetDefault(bool value) { IsDefault = value; }

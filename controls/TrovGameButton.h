@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QAccessible>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -104,6 +105,9 @@ class TTrovGameButton : public QWidget {
 
   bool Cancel = false;   // Esc clicks the button
   bool TabStop = false;  // Enter clicks it while focused; shows the focus colour
+  // What assistive technology takes the button for: a push button, or a display
+  // (QAccessible::StaticText) for one that only shows a text.
+  QAccessible::Role AccessibleRole = QAccessible::Button;
 
   TTrovGameButtonColors ButtonColors;
   TTrovGameButtonBorders Borders;

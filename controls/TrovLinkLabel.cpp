@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 
+#include "controls/ControlAccessibility.h"
 #include "media/FuncUnit.h"
 
 namespace {
@@ -26,6 +27,7 @@ bool UnderlineAlone(const QFont& font) {
 }  // namespace
 
 TTrovLinkLabel::TTrovLinkLabel(QWidget* parent) : QLabel(parent) {
+  InstallControlAccessibility();  // before anything asks for the interface
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   // Moves arrive without a held button too: the first one switches the underline on.

@@ -3,6 +3,8 @@
 
 #include "controls/VistaQuadCheckBox.h"
 
+#include "controls/ControlAccessibility.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,6 +13,7 @@
 
 TVistaQuadCheckBox::TVistaQuadCheckBox(QWidget* parent)
     : QWidget(parent), CaptionFont(ProgramFont(QStringLiteral("Tahoma"), 8)) {
+  InstallControlAccessibility();  // before anything asks for the interface
   // The platform's button face until the owner gives the box a colour.
   const QColor face = palette().color(QPalette::Button);
   BackColor = MakeColor(face.red(), face.green(), face.blue());
@@ -29,6 +32,7 @@ void TVistaQuadCheckBox::SetCaption(const QString& caption) {
   CaptionText = caption;
   FitSize();
   update();
+  NotifyAccessibleNameChanged(this);
 }
 
 void TVistaQuadCheckBox::SetStyle(TStyle value) {
@@ -47,12 +51,14 @@ void TVistaQuadCheckBox::SetChecked(bool value) {
   if (IsChecked == value) return;
   IsChecked = value;
   update();
+  NotifyAccessibleStateChanged(this, true, false);
 }
 
 void TVistaQuadCheckBox::SetEnabled(bool value) {
   if (IsEnabledFlag == value) return;
   IsEnabledFlag = value;
   update();
+  NotifyAccessibleStateChanged(this, false, true);
 }
 
 void TVistaQuadCheckBox::SetAutosize(bool value) {
@@ -119,6 +125,7 @@ void TVistaQuadCheckBox::Click() {
 void TVistaQuadCheckBox::SetCheckedAndNotify(bool value, TVistaQuadCheckBox* sender) {
   IsChecked = value;
   update();
+  NotifyAccessibleStateChanged(this, true, false);
   if (OnChangeCheck) OnChangeCheck(sender, value);
 }
 

@@ -68,6 +68,7 @@ TDLG_Help::~TDLG_Help() {
 void TDLG_Help::FormCreate() {
   setWindowTitle(CapHelp);
 
+  HTMLViewer_Help.setAccessibleName(CapHelp);
   HTMLViewer_Help.setGeometry(ViewerGeometry);
   HTMLViewer_Help.setFrameShape(QFrame::NoFrame);
   HTMLViewer_Help.setOpenLinks(false);

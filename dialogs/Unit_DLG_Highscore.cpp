@@ -74,6 +74,7 @@ TDLG_Highscore::~TDLG_Highscore() { FormDestroy(); }
 
 void TDLG_Highscore::FormCreate() {
   setWindowTitle(CapHighscore);
+  StringGrid_Highscore.setAccessibleName(CapHighscore);
   Button_Clear.SetCaption(CapClearHighscore);
   Button_Clear.setToolTip(HintClearHighscore);
   Button_OK.SetCaption(CapClose);

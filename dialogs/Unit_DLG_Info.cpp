@@ -3,6 +3,8 @@
 
 #include "dialogs/Unit_DLG_Info.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QUrl>
@@ -49,11 +51,39 @@ QString WithoutScheme(const QString& address) {
   return text;
 }
 
+// For screen readers a banner is a link, named by its address, that they can follow.
+class TLinkImageAccessible : public QAccessibleWidget {
+ public:
+  explicit TLinkImageAccessible(TLinkImage* image) : QAccessibleWidget(image, QAccessible::Link) {}
+  QStringList actionNames() const override {
+    return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    auto* image = static_cast<TLinkImage*>(widget());
+    if (action == pressAction() && image->OnClick)
+      image->OnClick();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+};
+
+QAccessibleInterface* LinkImageFactory(const QString&, QObject* object) {
+  if (auto* image = qobject_cast<TLinkImage*>(object)) return new TLinkImageAccessible(image);
+  return nullptr;
+}
+
 }  // namespace
 
 TLinkImage::TLinkImage(QWidget* parent, const QString& address) : TImageBox(parent) {
+  // Before the name is set: setting it asks for the interface, which is kept.
+  static const bool installed = [] {
+    QAccessible::installFactory(LinkImageFactory);
+    return true;
+  }();
+  (void)installed;
   setCursor(Qt::PointingHandCursor);
   setToolTip(address);
+  setAccessibleName(WithoutScheme(address));
 }
 
 void TLinkImage::mousePressEvent(QMouseEvent* event) {

@@ -33,6 +33,7 @@ TDLG_Player::TDLG_Player(QWidget* owner) : TProgramDialog(owner, {361, 234}) {
   ComboBox_Name.SetBorderColor(0x2E303B);
   ComboBox_Name.SetItemHeight(16);
   ComboBox_Name.lineEdit()->setMaxLength(32767 * 1024);  // no length limit of its own
+  Label_Name->setBuddy(&ComboBox_Name);  // the combo box's caption for screen readers
 
   SetUpButton(Button_Start, {97, 192, 129, 28}, CapStartGame);
   Button_Start.SetDefault(true);

@@ -48,6 +48,9 @@ TDLG_Setup::TDLG_Setup(QWidget* owner) : TProgramDialog(owner, {313, 272}) {
   ScrollBar_Volume.setFocusPolicy(Qt::StrongFocus);
 
   Label_Volume = AddLabel({264, 179, 0, 0}, QString(), TextColor);
+  // Screen readers name the combo box and the bar by their captions.
+  Label_Lang->setBuddy(&ComboBox_Lang);
+  Label_Volume_Caption->setBuddy(&ScrollBar_Volume);
 
   SetUpButton(Button_OK, {96, 230, 90, 28}, QStringLiteral("OK"));
   Button_OK.SetDefault(true);

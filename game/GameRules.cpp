@@ -71,6 +71,8 @@ void TGame::BuildBoard() {
     while (!Tiles[static_cast<size_t>(p)]->isHidden()) p = Random.DrawPhoto();
     TPuzzleMemo& tile = *Tiles[static_cast<size_t>(p)];
     tile.move(board.Cell(cell));
+    tile.Row = cell / 5 + 1;
+    tile.Column = cell % 5 + 1;
     tile.setVisible(true);
     Board[static_cast<size_t>(cell)] = &tile;
   }

@@ -27,6 +27,9 @@ TDLG_Language::TDLG_Language(QWidget* owner) : TProgramDialog(owner, {313, 197})
   Label_Lang2 = label(43, QStringLiteral("Select Language"));
   Label_Lang3 = label(58, QStringLiteral("Seleccione Idioma"));
 
+  // Screen readers name the list by the request above it, in all three languages.
+  for (QLabel* caption : {Label_Lang1, Label_Lang2, Label_Lang3}) caption->setBuddy(&ComboBox_Lang);
+
   ComboBox_Lang.setGeometry(32, 88, 253, 24);
   ComboBox_Lang.setEditable(false);
   ComboBox_Lang.setFont(DialogFont());

@@ -54,6 +54,9 @@ QString CapHelp;
 QString CapInfo;
 QString TxtDisclaimer;
 QString TxtPhotoNotice;
+QString AccTileFaceDown;
+QString AccTileFaceUp;
+QString AccPlayTime;
 
 namespace {
 
@@ -245,6 +248,21 @@ const std::array<TEntryTexts, 45> Table{{
     "The photos, pictures, sounds and fonts of this game come from free sources and are used under their own free licences. They are listed on the information page of the help and in the credits.",
     "Las fotos, imágenes, sonidos y tipos de letra de este juego proceden de fuentes libres y se usan bajo sus propias licencias libres. Se indican en la página de información de la ayuda y en los créditos."}},
 }};
+
+const std::array<TEntryTexts, 3> AccessibleTable{{
+  {&AccTileFaceDown,
+   {"Foto, Reihe %1, Spalte %2, verdeckt",
+    "Photo, row %1, column %2, face down",
+    "Foto, fila %1, columna %2, boca abajo"}},
+  {&AccTileFaceUp,
+   {"Foto, Reihe %1, Spalte %2, aufgedeckt",
+    "Photo, row %1, column %2, face up",
+    "Foto, fila %1, columna %2, boca arriba"}},
+  {&AccPlayTime,
+   {"Spielzeit %1",
+    "Play time %1",
+    "Tiempo de juego %1"}},
+}};
 // clang-format on
 
 }  // namespace
@@ -266,8 +284,20 @@ int DesktopLanguage() { return LanguageOfDesktop(QLocale::system().uiLanguages()
 void ApplyLanguage(int code) {
   code = LanguageOrGerman(code);
   for (const TEntryTexts& row : Table) *row.Entry = QString::fromUtf8(row.Texts[code]);
+  for (const TEntryTexts& row : AccessibleTable) *row.Entry = QString::fromUtf8(row.Texts[code]);
 }
 
 void ApplyLanguage() {
   if (SetupData) ApplyLanguage(SetupData->Lang);
+}
+
+QString TileAccessibleName(int row, int column, bool faceUp) {
+  return (faceUp ? AccTileFaceUp : AccTileFaceDown).arg(row).arg(column);
+}
+
+QString PlayTimeAccessibleName(const QString& playTime) { return AccPlayTime.arg(playTime); }
+
+QString HintWithoutKey(const QString& hint) {
+  static const QRegularExpression key(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+  return QString(hint).remove(key);
 }

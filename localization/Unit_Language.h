@@ -56,6 +56,19 @@ extern QString CapInfo;
 extern QString TxtDisclaimer;
 extern QString TxtPhotoNotice;
 
+// Names that assistive technology reads out; they change with the language as
+// the table above does. %1 and %2 are filled in where the name is made.
+extern QString AccTileFaceDown;  // %1 row, %2 column, both from 1
+extern QString AccTileFaceUp;
+extern QString AccPlayTime;  // %1 the shown time, hh:nn:ss
+
+// The spoken name of a board tile in the current language.
+QString TileAccessibleName(int row, int column, bool faceUp);
+// The spoken name of the play time display.
+QString PlayTimeAccessibleName(const QString& playTime);
+// A hint without its key in brackets at the end: "Hilfe (F1)" gives "Hilfe".
+QString HintWithoutKey(const QString& hint);
+
 constexpr int LangGerman = 0;
 constexpr int LangEnglish = 1;
 constexpr int LangSpanish = 2;
