@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include "controls/ClickableControl.h"
 #include "controls/PlainText.h"
 
 void ApplyHighscoreGridColors(TListViewColors& colors) {
@@ -435,18 +436,12 @@ bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
 }
 
 void TTrovDsgStringGrid::focusInEvent(QFocusEvent* event) {
-  if (!FGridFocused) {
-    FGridFocused = true;
-    RepaintAll();
-  }
+  SetLookFlag(FGridFocused, true, [this] { RepaintAll(); });
   QTableWidget::focusInEvent(event);
 }
 
 void TTrovDsgStringGrid::focusOutEvent(QFocusEvent* event) {
-  if (FGridFocused) {
-    FGridFocused = false;
-    RepaintAll();
-  }
+  SetLookFlag(FGridFocused, false, [this] { RepaintAll(); });
   QTableWidget::focusOutEvent(event);
 }
 

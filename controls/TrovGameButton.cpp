@@ -49,7 +49,7 @@ TButtonLook ChooseButtonLook(bool enabled, bool downed, bool pressed, bool hover
 }
 
 TTrovGameButton::TTrovGameButton(QWidget* parent)
-    : QWidget(parent), CaptionFont(ProgramFont(QStringLiteral("Arial"), 10, true)) {
+    : TClickableControl(parent), CaptionFont(ProgramFont(QStringLiteral("Arial"), 10, true)) {
   InstallControlAccessibility();  // before anything asks for the interface
   resize(100, 24);
   setFocusPolicy(Qt::NoFocus);
@@ -203,26 +203,8 @@ void TTrovGameButton::resizeEvent(QResizeEvent* event) {
   update();
 }
 
-void TTrovGameButton::SetHovered(bool value) {
-  if (IsHovered == value) return;
-  IsHovered = value;
-  update();
-}
-
-void TTrovGameButton::enterEvent(QEnterEvent* event) {
-  QWidget::enterEvent(event);
-  SetHovered(true);
-}
-
-void TTrovGameButton::leaveEvent(QEvent* event) {
-  QWidget::leaveEvent(event);
-  SetHovered(false);
-}
-
 void TTrovGameButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  ClickStarted = true;
-  if (!HasFocusFlag && IsEnabledFlag) setFocus(Qt::MouseFocusReason);
+  if (!StartClick(*event)) return;
   IsPressed = true;
   IsHovered = true;  // a press lands on the button, whether or not an enter came first
   update();
@@ -235,30 +217,9 @@ void TTrovGameButton::mouseMoveEvent(QMouseEvent* event) {
 
 void TTrovGameButton::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const bool inside = rect().contains(event->position().toPoint());
-  if (ClickStarted && inside) Click();
-  ClickStarted = false;
+  if (EndClick(*event)) Click();
   IsPressed = false;
   update();
-}
-
-// The second press of a double click is no press: a double click clicks once.
-void TTrovGameButton::mouseDoubleClickEvent(QMouseEvent*) { ClickStarted = false; }
-
-void TTrovGameButton::focusInEvent(QFocusEvent* event) {
-  if (IsEnabledFlag && !HasFocusFlag) {
-    HasFocusFlag = true;
-    update();
-  }
-  QWidget::focusInEvent(event);
-}
-
-void TTrovGameButton::focusOutEvent(QFocusEvent* event) {
-  if (HasFocusFlag) {
-    HasFocusFlag = false;
-    update();
-  }
-  QWidget::focusOutEvent(event);
 }
 
 void TTrovGameButton::keyPressEvent(QKeyEvent* event) {

@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+
 #include <functional>
+#include "controls/ClickableControl.h"
 
 #include "controls/NotifyingProperty.h"
 #include "media/FuncUnit.h"
@@ -80,7 +82,7 @@ TButtonLook ChooseButtonLook(bool enabled, bool downed, bool pressed, bool hover
 // optional picture, a caption of one line or two (split at the first '#') and a
 // double frame. Its own Enabled flag leaves the widget alive, so a disabled
 // button still tracks the mouse but never clicks.
-class TTrovGameButton : public QWidget {
+class TTrovGameButton : public TClickableControl {
   Q_OBJECT
  public:
   explicit TTrovGameButton(QWidget* parent = nullptr);
@@ -93,11 +95,8 @@ class TTrovGameButton : public QWidget {
   void SetPicIdle(const QImage& picture);
 
   bool Pressed() const { return IsPressed; }
-  bool Hovered() const { return IsHovered; }
-  bool Focused() const { return HasFocusFlag; }
   bool Downed() const { return IsDowned; }
   void SetDowned(bool value);
-  bool Enabled() const { return IsEnabledFlag; }
   bool Disabled() const { return !IsEnabledFlag; }
   void SetEnabled(bool value);
   bool Default() const { return IsDefault; }
@@ -123,14 +122,9 @@ class TTrovGameButton : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -139,18 +133,13 @@ class TTrovGameButton : public QWidget {
   int PaintPicture(QPainter& painter);
   void PaintCaption(QPainter& painter, const TButtonFace& face, int pictureWidth);
   void PaintFrame(QPainter& painter);
-  void SetHovered(bool value);
 
   QFont CaptionFont;
   QString CaptionText;
   QImage Picture;
   bool IsPressed = false;
-  bool IsHovered = false;
   bool IsDowned = false;
-  bool IsEnabledFlag = true;
   bool IsDefault = false;
-  bool HasFocusFlag = false;
-  bool ClickStarted = false;
 };
 
 // Offers Enter or Esc to the window's buttons in turn until one takes it.

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 TVistaQuadCheckBox::TVistaQuadCheckBox(QWidget* parent)
-    : QWidget(parent), CaptionFont(ProgramFont(QStringLiteral("Tahoma"), 8)) {
+    : TClickableControl(parent), CaptionFont(ProgramFont(QStringLiteral("Tahoma"), 8)) {
   InstallControlAccessibility();  // before anything asks for the interface
   // The platform's button face until the owner gives the box a colour.
   const QColor face = palette().color(QPalette::Button);
@@ -186,51 +186,15 @@ void TVistaQuadCheckBox::showEvent(QShowEvent* event) {
   FitSize();
 }
 
-void TVistaQuadCheckBox::enterEvent(QEnterEvent* event) {
-  QWidget::enterEvent(event);
-  if (IsHovered) return;
-  IsHovered = true;
-  update();
-}
-
-void TVistaQuadCheckBox::leaveEvent(QEvent* event) {
-  QWidget::leaveEvent(event);
-  IsHovered = false;
-  update();
-}
-
 void TVistaQuadCheckBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  ClickStarted = true;
-  if (!HasFocusFlag && IsEnabledFlag) setFocus(Qt::MouseFocusReason);
+  if (!StartClick(*event)) return;
   update();
 }
 
 void TVistaQuadCheckBox::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const bool inside = rect().contains(event->position().toPoint());
-  if (ClickStarted && inside) Click();
-  ClickStarted = false;
+  if (EndClick(*event)) Click();
   update();
-}
-
-// The second press of a double click is no press: a double click toggles once.
-void TVistaQuadCheckBox::mouseDoubleClickEvent(QMouseEvent*) { ClickStarted = false; }
-
-void TVistaQuadCheckBox::focusInEvent(QFocusEvent* event) {
-  if (IsEnabledFlag && !HasFocusFlag) {
-    HasFocusFlag = true;
-    update();
-  }
-  QWidget::focusInEvent(event);
-}
-
-void TVistaQuadCheckBox::focusOutEvent(QFocusEvent* event) {
-  if (HasFocusFlag) {
-    HasFocusFlag = false;
-    update();
-  }
-  QWidget::focusOutEvent(event);
 }
 
 // Every key-down of the space bar toggles, key repeats included.

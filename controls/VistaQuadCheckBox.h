@@ -6,7 +6,9 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
+
 #include <functional>
+#include "controls/ClickableControl.h"
 
 #include "controls/NotifyingProperty.h"
 #include "media/FuncUnit.h"
@@ -56,7 +58,7 @@ class TQuadCaptionColors {
 // its right. Its own Enabled flag leaves the widget alive, so a disabled box
 // still tracks the mouse but never toggles. With RadioCheck it acts as a radio
 // button among the radio boxes of the same window.
-class TVistaQuadCheckBox : public QWidget {
+class TVistaQuadCheckBox : public TClickableControl {
   Q_OBJECT
  public:
   explicit TVistaQuadCheckBox(QWidget* parent = nullptr);
@@ -73,7 +75,6 @@ class TVistaQuadCheckBox : public QWidget {
   void SetCheckSymbol(TCheckSymbol value);
   bool Checked() const { return IsChecked; }
   void SetChecked(bool value);
-  bool Enabled() const { return IsEnabledFlag; }
   void SetEnabled(bool value);
   bool Autosize() const { return IsAutosize; }
   void SetAutosize(bool value);
@@ -83,9 +84,6 @@ class TVistaQuadCheckBox : public QWidget {
   void SetColor(TColor value);
   const QFont& Font() const { return CaptionFont; }
   void SetFont(const QFont& font);
-
-  bool Hovered() const { return IsHovered; }
-  bool Focused() const { return HasFocusFlag; }
 
   bool HighLight = false;   // caption in the accent colour while the mouse is away
   bool RadioCheck = false;  // act as a radio button among the window's radio boxes
@@ -110,13 +108,8 @@ class TVistaQuadCheckBox : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void enterEvent(QEnterEvent* event) override;
-  void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-  void focusInEvent(QFocusEvent* event) override;
-  void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -131,11 +124,7 @@ class TVistaQuadCheckBox : public QWidget {
   TColor BackColor;
   TStyle StyleValue = TStyle::sBLUE;
   TCheckSymbol SymbolValue = TCheckSymbol::sCross;
-  bool IsHovered = false;
-  bool HasFocusFlag = false;
   bool IsChecked = false;
-  bool IsEnabledFlag = true;
   bool IsAutosize = true;
   bool IsTabStop = true;
-  bool ClickStarted = false;
 };
