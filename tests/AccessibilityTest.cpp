@@ -14,19 +14,15 @@
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/AccessibleQuery.h"
+#include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
 #include "tests/MessageBoxRecorder.h"
 
 namespace {
 
-QAccessibleInterface* Accessible(QWidget* widget) {
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-  EXPECT_NE(face, nullptr);
-  return face;
-}
-QString NameOf(QWidget* widget) { return Accessible(widget)->text(QAccessible::Name); }
-
 struct TAccessibleMainWindow : testing::Test {
+  TFreshHome Home;  // before the window: it makes its folders and database there
   TFixedRandom Random{5};
   TForm_Tessaryn Form{&Random};
   TMessageBoxRecorder Boxes;

@@ -15,16 +15,11 @@
 #include "dialogs/Unit_DLG_Player.h"
 #include "dialogs/Unit_DLG_Setup.h"
 #include "localization/Unit_DLG_Language.h"
+#include "tests/AccessibleQuery.h"
 #include "tests/dialogs/DialogDatabaseFixture.h"
 
 namespace {
 
-QAccessibleInterface* Accessible(QWidget* widget) {
-  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-  EXPECT_NE(face, nullptr);
-  return face;
-}
-QString NameOf(QWidget* widget) { return Accessible(widget)->text(QAccessible::Name); }
 // The names of the labels that label a widget.
 QStringList LabelsOf(QWidget* widget) {
   QStringList names;
