@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "controls/ControlAccessibility.h"
-#include "controls/cursors.h"
+#include "controls/Cursors.h"
 #include "media/ScreenCursor.h"
 
 TPuzzleMemo::TPuzzleMemo(QWidget* parent) : QWidget(parent) {

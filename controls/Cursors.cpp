@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tessaryn Puzzle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/cursors.h"
+#include "controls/Cursors.h"
 
 #include <QPixmap>
 
