@@ -3,10 +3,13 @@
 
 #include "controls/DialogBase.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
 
 #include "media/ScreenPlacement.h"
 
@@ -49,6 +52,22 @@ QFont TProgramDialog::DialogFont(int pixels, bool bold) {
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;
+}
+
+void TProgramDialog::FitLabel(QLabel& label, TLabelFit fit) {
+  const QFontMetrics metrics(label.font());
+  const int advance = metrics.horizontalAdvance(label.text());
+  switch (fit) {
+    case TLabelFit::WidthAndHeight:
+      label.resize(advance, metrics.height());
+      break;
+    case TLabelFit::Width:
+      label.resize(advance, label.height());
+      break;
+    case TLabelFit::GrowWidth:
+      label.resize(std::max(label.width(), advance + 2), label.height());
+      break;
+  }
 }
 
 QLabel* TProgramDialog::AddLabel(const QRect& geometry, const QString& text, TColor textColor,

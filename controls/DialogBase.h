@@ -27,6 +27,11 @@ class TProgramDialog : public QDialog {
  protected:
   // A transparent label on the dialog, and one filled with a background colour
   // (two names, so that a colour can never be taken for a font size).
+  // How a label takes the size of its text: both ways; the width alone; or a
+  // width that only grows, with room for a bold face's overhang.
+  enum class TLabelFit { WidthAndHeight, Width, GrowWidth };
+  static void FitLabel(QLabel& label, TLabelFit fit = TLabelFit::WidthAndHeight);
+
   QLabel* AddLabel(const QRect& geometry, const QString& text, TColor textColor, int pixels = 13,
                    bool bold = false);
   QLabel* AddFilledLabel(const QRect& geometry, const QString& text, TColor textColor,

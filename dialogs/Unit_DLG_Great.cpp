@@ -36,15 +36,11 @@ void TDLG_Great::FormCreate(const QString& resultId, std::chrono::seconds playTi
   Label_Caption1->setText(TxtCongratulation);
   Label_Caption2->setText(TxtCongratulation);
   // "Congratulation!" is wider than the headline's place: it grows instead of being cut.
-  const int captionWidth =
-      std::max(Label_Caption1->width(),
-               Label_Caption1->fontMetrics().horizontalAdvance(TxtCongratulation) + 2);
-  Label_Caption1->resize(captionWidth, Label_Caption1->height());
-  Label_Caption2->resize(captionWidth, Label_Caption2->height());
+  FitLabel(*Label_Caption1, TLabelFit::GrowWidth);
+  FitLabel(*Label_Caption2, TLabelFit::GrowWidth);
   Label_Text->setText(TxtPuzzleSolved);
   Label_Time_Caption->setText(LblYourPlayTime);
-  Label_Time_Caption->resize(Label_Time_Caption->fontMetrics().horizontalAdvance(LblYourPlayTime),
-                             Label_Time_Caption->height());
+  FitLabel(*Label_Time_Caption, TLabelFit::Width);
   // The time follows its caption at 4 pixels, however long the caption is in the language.
   Label_Time->move(Label_Time_Caption->x() + Label_Time_Caption->width() + 4, Label_Time->y());
   Label_Rang->setText(QString::number(RankOfResult(resultId)) + QStringLiteral(". ") + TxtPlace);

@@ -51,9 +51,7 @@ void TDLG_Player::FormCreate() {
   setWindowTitle(CapNewGame);
   Label_Text->setText(TxtEnterName);
   Label_Name->setText(LblName);
-  // The label is sized to its text.
-  const QFontMetrics metrics(Label_Name->font());
-  Label_Name->resize(metrics.horizontalAdvance(LblName), metrics.height());
+  FitLabel(*Label_Name);  // sized to its text
   ComboBox_Name.move(Label_Name->x() + Label_Name->width() + 4, ComboBox_Name.y());
   ComboBox_Name.resize(Shape1.width() - Label_Name->width() - 40, ComboBox_Name.height());
   Button_Start.SetCaption(CapStartGame);

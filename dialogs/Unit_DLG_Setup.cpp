@@ -15,12 +15,6 @@ namespace {
 constexpr TColor PanelColor = 0xE6E8EC;
 constexpr TColor TextColor = 0x000000;
 
-// Labels of this dialog are sized to their text.
-void FitLabel(QLabel* label) {
-  const QFontMetrics metrics(label->font());
-  label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
-}
-
 }  // namespace
 
 TDLG_Setup::TDLG_Setup(QWidget* owner) : TProgramDialog(owner, {313, 272}) {
@@ -86,11 +80,11 @@ void TDLG_Setup::SetUpCheckBox(TVistaQuadCheckBox& box, int top) {
 void TDLG_Setup::FormCreate() {
   setWindowTitle(CapSettings);
   Label_Lang->setText(LblLanguage);
-  FitLabel(Label_Lang);
+  FitLabel(*Label_Lang);  // sized to its text
   CheckBox_Sound.SetCaption(CapSoundOn);
   CheckBox_Music.SetCaption(CapMusicOn);
   Label_Volume_Caption->setText(LblVolume);
-  FitLabel(Label_Volume_Caption);
+  FitLabel(*Label_Volume_Caption);  // sized to its text
   Button_Cancel.SetCaption(CapCancel);
 
   ComboBox_Lang.clear();
@@ -106,7 +100,7 @@ void TDLG_Setup::FormCreate() {
 // The number follows the bar at once; the output volume changes only after OK.
 void TDLG_Setup::ScrollBar_VolumeChange() {
   Label_Volume->setText(QString::number(ScrollBar_Volume.value()));
-  FitLabel(Label_Volume);
+  FitLabel(*Label_Volume);  // sized to its text
 }
 
 // The volume means nothing while neither sound effects nor music are on.

@@ -19,9 +19,9 @@ TDLG_Language::TDLG_Language(QWidget* owner) : TProgramDialog(owner, {313, 197})
   setWindowTitle(QStringLiteral("Sprache | Language | Idioma"));
 
   auto label = [this](int top, const QString& text) {
-    const QFontMetrics metrics(DialogFont());
-    return AddFilledLabel({32, top, metrics.horizontalAdvance(text), metrics.height()}, text,
-                          0x000000, 0xE6E8EC);
+    QLabel* added = AddFilledLabel({32, top, 0, 0}, text, 0x000000, 0xE6E8EC);
+    FitLabel(*added);
+    return added;
   };
   Label_Lang1 = label(28, QStringLiteral("Sprache wählen"));
   Label_Lang2 = label(43, QStringLiteral("Select Language"));
