@@ -4,7 +4,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -13,6 +12,7 @@
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/DatabaseFixture.h"
 #include "tests/MessageBoxRecorder.h"
 
 // Dates written the German way while it lives, as on the designers' desktop.
@@ -22,31 +22,21 @@ struct TGermanDates {
   QLocale Saved;
 };
 
-// For the dialog tests: a fresh database with the program's tables as Database,
-// fresh SetupData, no PlayerData, German texts and a recorder for message boxes.
-class TDialogDatabaseFixture : public testing::Test {
+// For the dialog tests: the database fixture with the program's tables, no
+// PlayerData, German texts and a recorder for message boxes.
+class TDialogDatabaseFixture : public TDatabaseFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Folder.isValid());
-    Database = std::make_unique<TSQLiteDatabase>(Folder.filePath("Tessaryn.dbs"));
-    SetupData = std::make_unique<TSetupDaten>();
+    TDatabaseFixture::SetUp();
     PlayerData.reset();
     ASSERT_TRUE(CreateTables());
     ApplyLanguage(LangGerman);
   }
   void TearDown() override {
     ApplyLanguage(LangGerman);
-    PlayerData.reset();
-    SetupData.reset();
-    Database.reset();
+    TDatabaseFixture::TearDown();
   }
 
-  // Runs a statement straight through SQLite.
-  void Raw(const char* sql) {
-    char* error = nullptr;
-    ASSERT_EQ(sqlite3_exec(Database->Handle(), sql, nullptr, nullptr, &error), SQLITE_OK)
-        << (error ? error : "");
-  }
   // Stores a result through the program's own statement; answers its identifier.
   QString AddResult(const QString& name, QDate date, int seconds) {
     auto keep = std::move(PlayerData);
@@ -60,6 +50,5 @@ class TDialogDatabaseFixture : public testing::Test {
     return id;
   }
 
-  QTemporaryDir Folder;
   TMessageBoxRecorder Boxes;
 };
