@@ -227,7 +227,7 @@ void TForm_Tessaryn::ShowLanguageDialog() {
   // The question comes before anything is stored: the desktop's language is
   // the likely answer. What counts is what the player confirms.
   dialog.ComboBox_Lang.setCurrentIndex(DesktopLanguage());
-  if (RunModal(dialog) == QDialog::Accepted) {
+  if (DialogRunner().RunDialog(dialog) == QDialog::Accepted) {
     ApplyLanguage();
     ApplyHints();
   }
@@ -432,7 +432,7 @@ template <typename TDialog>
 void TForm_Tessaryn::ShowMenuDialog() {
   MenuDialogBracket([this] {
     TDialog dialog(this);
-    RunModal(dialog);
+    DialogRunner().RunDialog(dialog);
     return TBracketEnd::Normal;
   });
 }
@@ -452,13 +452,13 @@ void TForm_Tessaryn::Button_PlayClick() {
 
 bool TForm_Tessaryn::AskForNewPlayer() {
   TDLG_Player dialog(this);
-  return RunModal(dialog) == QDialog::Accepted;
+  return DialogRunner().RunDialog(dialog) == QDialog::Accepted;
 }
 
 void TForm_Tessaryn::Button_SetupClick() {
   MenuDialogBracket([this] {
     TDLG_Setup dialog(this);
-    if (RunModal(dialog) == QDialog::Accepted) {
+    if (DialogRunner().RunDialog(dialog) == QDialog::Accepted) {
       DrawMenuBar();
       Sounds.ApplyVolume();
       ApplyLanguage();

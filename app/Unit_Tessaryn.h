@@ -67,7 +67,6 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   TGame Game;  // Playing, TargetIndex, TargetSequence, Tiles
   TArrowKeyHook KeyboardHook;
   // Shows a modal dialog and answers its result; tests answer dialogs through it.
-  std::function<int(QDialog&)> RunModal = [](QDialog& dialog) { return dialog.exec(); };
 
   // Start-up and shutdown.
   void FormCreate();

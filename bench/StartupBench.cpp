@@ -16,6 +16,7 @@
 
 #include "app/TessarynApplication.h"
 #include "app/Unit_Tessaryn.h"
+#include "controls/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Player.h"
 
 namespace {
@@ -64,13 +65,17 @@ int main(int argc, char** argv) {
   std::printf("start to first paint        %7.0f ms (goal under 400 ms: %s; resolution 10 ms)\n",
               firstPaint.Seconds * 1e3, firstPaint.Seconds < 0.4 ? "met" : "MISSED");
 
-  form.RunModal = [](QDialog& dialog) {
-    auto* player = qobject_cast<TDLG_Player*>(&dialog);
-    if (!player) return int(QDialog::Rejected);
-    player->ComboBox_Name.setEditText(QStringLiteral("Bench"));
-    player->Button_StartClick();
-    return player->result();
-  };
+  // The new game dialog is answered with a name; any other dialog closes.
+  struct TBenchPlayer : TDialogRunner {
+    int RunDialog(QDialog& dialog) override {
+      auto* player = qobject_cast<TDLG_Player*>(&dialog);
+      if (!player) return int(QDialog::Rejected);
+      player->ComboBox_Name.setEditText(QStringLiteral("Bench"));
+      player->Button_StartClick();
+      return player->result();
+    }
+  } bench;
+  SetDialogRunner(&bench);
   form.Button_PlayClick();
   QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(0); });
   QApplication::exec();
@@ -80,5 +85,6 @@ int main(int argc, char** argv) {
   std::printf("peak memory, game with music %6.0f MB (goal under 150 MB: %s; music %s)\n",
               megabytes, megabytes < 150 ? "met" : "MISSED",
               form.IsMusicPlaying() ? "playing" : "not playing");
+  SetDialogRunner(nullptr);
   return 0;
 }

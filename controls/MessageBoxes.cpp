@@ -9,11 +9,22 @@
 
 namespace {
 
-TMessageBoxSeam* Seam = nullptr;
+TDialogRunner ScreenRunner;
+TDialogRunner* Runner = &ScreenRunner;
 
 bool Show(TMessageKind kind, const QString& text) {
-  const QString title = MessageBoxTitle(kind);
-  if (Seam) return Seam->Answer(kind, title, text);
+  return DialogRunner().RunMessageBox(kind, MessageBoxTitle(kind), text);
+}
+
+}  // namespace
+
+TDialogRunner& DialogRunner() { return *Runner; }
+
+void SetDialogRunner(TDialogRunner* runner) { Runner = runner ? runner : &ScreenRunner; }
+
+int TDialogRunner::RunDialog(QDialog& dialog) { return dialog.exec(); }
+
+bool TDialogRunner::RunMessageBox(TMessageKind kind, const QString& title, const QString& text) {
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(title);
   box.setTextFormat(Qt::PlainText);  // may carry a path or a stored name
@@ -32,8 +43,6 @@ bool Show(TMessageKind kind, const QString& text) {
   box.exec();
   return true;
 }
-
-}  // namespace
 
 bool SucceedsOrShowsError(const std::function<void()>& step) {
   try {
@@ -62,5 +71,3 @@ void ShowErrorBox(const QString& text) { Show(TMessageKind::Error, text); }
 bool AskConfirmation(const QString& text) { return Show(TMessageKind::Confirmation, text); }
 
 void ShowInformationBox(const QString& text) { Show(TMessageKind::Information, text); }
-
-void SetMessageBoxSeam(TMessageBoxSeam* seam) { Seam = seam; }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 // The program's three message boxes. Their frames are German in every
@@ -26,13 +27,20 @@ void ShowInformationBox(const QString& text);
 // cross Qt's event handling.
 bool SucceedsOrShowsError(const std::function<void()>& step);
 
-// Where boxes go instead of the screen, so tests can walk through questions
-// without a person: Answer sees each box and gives its answer (true = "Ja").
-class TMessageBoxSeam {
+// How the program shows its modal windows, the dialogs and the message boxes.
+// The screen's runner shows them and waits for the player; a test puts in one
+// that answers them, so it walks through questions without a person.
+class TDialogRunner {
  public:
-  virtual ~TMessageBoxSeam() = default;
-  virtual bool Answer(TMessageKind kind, const QString& title, const QString& text) = 0;
+  virtual ~TDialogRunner() = default;
+  // Shows the dialog modally and answers its result.
+  virtual int RunDialog(QDialog& dialog);
+  // Shows a message box; true when the player answers "Ja" (always for the
+  // boxes with OK alone).
+  virtual bool RunMessageBox(TMessageKind kind, const QString& title, const QString& text);
 };
 
-// nullptr puts the real boxes back.
-void SetMessageBoxSeam(TMessageBoxSeam* seam);
+// The runner in use: the screen's, unless one was set.
+TDialogRunner& DialogRunner();
+// nullptr puts the screen's runner back.
+void SetDialogRunner(TDialogRunner* runner);

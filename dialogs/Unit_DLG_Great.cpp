@@ -11,8 +11,6 @@
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
-std::function<void(TDLG_Great&)> GreatDialogShowHook;
-
 TDLG_Great::TDLG_Great(QWidget* owner, const QString& resultId, std::chrono::seconds playTime)
     : TProgramDialog(owner, {394, 247}) {
   FormCreate(resultId, playTime);
@@ -68,10 +66,7 @@ void RecordResult(const QString& playTimeText, QWidget* owner) {
     if (stored) {
       SucceedsOrShowsError([&] {
         TDLG_Great dialog(owner, resultId, *playTime);
-        if (GreatDialogShowHook)
-          GreatDialogShowHook(dialog);
-        else
-          dialog.exec();
+        DialogRunner().RunDialog(dialog);
       });
     } else {
       ShowErrorBox(MsgResultNotSaved);

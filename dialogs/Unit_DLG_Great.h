@@ -39,10 +39,6 @@ class TDLG_Great : public TProgramDialog {
   void FormCreate(const QString& resultId, std::chrono::seconds playTime);
 };
 
-// Runs instead of the dialog's exec() while set, so tests can look at the
-// dialog that RecordResult builds and close it themselves.
-extern std::function<void(TDLG_Great&)> GreatDialogShowHook;
-
 // The end of a finished game: the play time as last shown on the menu bar is
 // stored with the current player (PlayerData), the congratulations dialog shows
 // the rank, and the player record is freed. Failures go to error boxes.

@@ -30,7 +30,7 @@ struct TAccessibleMainWindow : testing::Test {
 
   void SetUp() override {
     // The player is "Anna"; the settings dialog chooses WantedLanguage with a click on OK.
-    Form.RunModal = [this](QDialog& dialog) {
+    Boxes.OnDialog = [this](QDialog& dialog) {
       if (auto* player = qobject_cast<TDLG_Player*>(&dialog)) {
         player->ComboBox_Name.setEditText("Anna");
         player->Button_StartClick();

@@ -55,7 +55,8 @@ struct TMainWindow : testing::Test {
 
   void SetUp() override {
     // Every dialog is answered here: the player is "Anna", the others close at once.
-    Form.RunModal = [this](QDialog& dialog) {
+    Boxes.OnDialog = [this](QDialog& dialog) {
+      if (qobject_cast<TDLG_Great*>(&dialog)) return ++Congratulations, int(QDialog::Accepted);
       Dialogs << dialog.metaObject()->className();
       EXPECT_FALSE(Form.KeyboardHook.Installed() && Dialogs.last() != "TDLG_Language")
           << "menu dialogs get the arrow keys";
@@ -66,13 +67,11 @@ struct TMainWindow : testing::Test {
       }
       return int(QDialog::Rejected);
     };
-    GreatDialogShowHook = [this](TDLG_Great&) { ++Congratulations; };
     Form.FirstActivation = false;  // no intro over the window under test
     Form.setGeometry(0, 0, 1024, 768);
     Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
   }
-  void TearDown() override { GreatDialogShowHook = nullptr; }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(&Form, static_cast<Qt::Key>(key), modifiers);
   }
@@ -447,7 +446,7 @@ TEST_F(TMainWindow, TheMenuKeysOpenTheirDialogsInsideTheBracket) {
 }
 
 TEST_F(TMainWindow, SettingsConfirmedApplyLanguageAndVolume) {
-  Form.RunModal = [](QDialog& dialog) {
+  Boxes.OnDialog = [](QDialog& dialog) {
     auto* setup = qobject_cast<TDLG_Setup*>(&dialog);
     if (!setup) return int(QDialog::Rejected);
     setup->ComboBox_Lang.setCurrentIndex(LangEnglish);
@@ -467,8 +466,8 @@ TEST_F(TMainWindow, SettingsConfirmedApplyLanguageAndVolume) {
 
 TEST_F(TMainWindow, TheFirstStartAsksForTheLanguageOnce) {
   int preselected = -2;
-  auto answer = Form.RunModal;
-  Form.RunModal = [&](QDialog& dialog) {
+  auto answer = Boxes.OnDialog;
+  Boxes.OnDialog = [&](QDialog& dialog) {
     if (auto* language = qobject_cast<TDLG_Language*>(&dialog))
       preselected = language->ComboBox_Lang.currentIndex();
     return answer(dialog);

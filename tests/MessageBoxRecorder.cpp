@@ -3,7 +3,14 @@
 
 #include "tests/MessageBoxRecorder.h"
 
-bool TMessageBoxRecorder::Answer(TMessageKind kind, const QString& title, const QString& text) {
+#include <QDialog>
+
+int TMessageBoxRecorder::RunDialog(QDialog& dialog) {
+  return OnDialog ? OnDialog(dialog) : int(QDialog::Rejected);
+}
+
+bool TMessageBoxRecorder::RunMessageBox(TMessageKind kind, const QString& title,
+                                        const QString& text) {
   Boxes.append({kind, title, text});
   if (WhileShown) WhileShown();
   return Answers.isEmpty() ? true : Answers.takeFirst();

@@ -125,7 +125,7 @@ TEST_F(TStartup, ADatabaseThatCannotBeOpenedEndsTheStart) {
 TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
   TForm_Tessaryn form(&Random);
   QStringList dialogs;
-  form.RunModal = [&](QDialog& dialog) {
+  Boxes.OnDialog = [&](QDialog& dialog) {
     dialogs << dialog.metaObject()->className();
     return int(QDialog::Rejected);
   };
@@ -148,7 +148,7 @@ TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
 
 TEST_F(TStartup, ClosingAsksAndARunningGameGoesOnAfterNo) {
   auto form = std::make_unique<TForm_Tessaryn>(&Random);
-  form->RunModal = [](QDialog& dialog) {
+  Boxes.OnDialog = [](QDialog& dialog) {
     auto* player = qobject_cast<TDLG_Player*>(&dialog);
     if (!player) return int(QDialog::Rejected);
     player->ComboBox_Name.setEditText("Bo");

@@ -25,18 +25,16 @@ class TRecordResult : public TDialogDatabaseFixture {
     PlayerData->Datum = QDate(2026, 12, 10);
     // Instead of the modal loop: note what the dialog shows, then close it
     // with Enter as a player would.
-    GreatDialogShowHook = [this](TDLG_Great& dialog) {
+    Boxes.OnDialog = [this](QDialog& shown) {
+      auto& dialog = static_cast<TDLG_Great&>(shown);
       ++DialogsShown;
       Rank = dialog.Label_Rang->text();
       Time = dialog.Label_Time->text();
       dialog.show();
       QTest::keyClick(&dialog, Qt::Key_Return);
       ClosedByEnter = !dialog.isVisible() && dialog.result() == QDialog::Accepted;
+      return dialog.result();
     };
-  }
-  void TearDown() override {
-    GreatDialogShowHook = nullptr;
-    TDialogDatabaseFixture::TearDown();
   }
 
   int StoredRows() {

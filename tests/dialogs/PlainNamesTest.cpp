@@ -88,7 +88,7 @@ TEST_F(PlainNames, EveryWidgetThatShowsANameShowsItLiterally) {
       ASSERT_EQ(dialog.ComboBox_Name.count(), 1);
       EXPECT_EQ(dialog.ComboBox_Name.itemText(0).toStdString(), name.toStdString());
     }
-    SetMessageBoxSeam(nullptr);
+    SetDialogRunner(nullptr);
     Qt::TextFormat format = Qt::AutoText;
     QString text;
     QTimer::singleShot(0, [&] {
@@ -99,7 +99,7 @@ TEST_F(PlainNames, EveryWidgetThatShowsANameShowsItLiterally) {
       }
     });
     ShowErrorBox(name);
-    SetMessageBoxSeam(&Boxes);
+    SetDialogRunner(&Boxes);
     EXPECT_EQ(format, Qt::PlainText);
     EXPECT_EQ(text.toStdString(), name.toStdString());
   }
