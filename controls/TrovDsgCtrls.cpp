@@ -115,7 +115,7 @@ class TGridHeader : public QHeaderView {
 TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {
   ListViewColors.OnChangeColors = [this] { RepaintAll(); };
   setFont(ProgramFont(QStringLiteral("Arial"), 10));
-  FEditorFont = font();
+  EditorFontValue = font();
   QPalette colours = palette();
   colours.setColor(QPalette::Base, ColorOf(0xFFFFFF));
   colours.setColor(QPalette::Window, ColorOf(0xFFFFFF));
@@ -145,52 +145,52 @@ TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {
 TTrovDsgStringGrid::~TTrovDsgStringGrid() { ListViewColors.OnChangeColors = nullptr; }
 
 void TTrovDsgStringGrid::SetHeaderFrame(bool value) {
-  if (FHeaderFrame == value) return;
-  FHeaderFrame = value;
+  if (HasHeaderFrame == value) return;
+  HasHeaderFrame = value;
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::SetBorderColor(TColor value) {
-  if (FBorderColor == value) return;
-  FBorderColor = value;
+  if (BorderColorValue == value) return;
+  BorderColorValue = value;
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::SetDrawRows(bool value) {
-  if (FDrawRows == value) return;
-  FDrawRows = value;
+  if (DrawRowsValue == value) return;
+  DrawRowsValue = value;
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::SetEditorFont(const QFont& font) {
-  FEditorFont = font;
+  EditorFontValue = font;
   for (TDsgInplaceEdit* editor : viewport()->findChildren<TDsgInplaceEdit*>())
     ApplyEditorLook(editor);
 }
 
 void TTrovDsgStringGrid::SetEditorColor(TColor value) {
-  if (FEditorColor == value) return;
-  FEditorColor = value;
+  if (EditorColorValue == value) return;
+  EditorColorValue = value;
   for (TDsgInplaceEdit* editor : viewport()->findChildren<TDsgInplaceEdit*>())
     ApplyEditorLook(editor);
 }
 
 void TTrovDsgStringGrid::ApplyEditorLook(TDsgInplaceEdit* editor) const {
-  editor->setFont(FEditorFont);
+  editor->setFont(EditorFontValue);
   QPalette colours = editor->palette();
-  colours.setColor(QPalette::Base, ColorOf(FEditorColor));
+  colours.setColor(QPalette::Base, ColorOf(EditorColorValue));
   colours.setColor(QPalette::Text, ColorOf(FontColor));
   editor->setPalette(colours);
   editor->setAutoFillBackground(true);
 }
 
 void TTrovDsgStringGrid::SetRightAlignedCols(const QList<int>& cols) {
-  FRightAlignedCols = cols;
+  RightAlignedColList = cols;
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::LockUpdate() {
-  FHadFocusBeforeLock = hasFocus();
+  HadFocusBeforeLock = hasFocus();
   setUpdatesEnabled(false);
   hide();
 }
@@ -198,13 +198,13 @@ void TTrovDsgStringGrid::LockUpdate() {
 void TTrovDsgStringGrid::UnlockUpdate() {
   setUpdatesEnabled(true);
   show();
-  if (FHadFocusBeforeLock && window()->isActiveWindow()) setFocus();
-  FHadFocusBeforeLock = false;
+  if (HadFocusBeforeLock && window()->isActiveWindow()) setFocus();
+  HadFocusBeforeLock = false;
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::SetOptions(TGridOptions options) {
-  FOptions = options;
+  OptionsValue = options;
   setEditTriggers(options & goEditing
                       ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed
@@ -221,13 +221,13 @@ void TTrovDsgStringGrid::SetOptions(TGridOptions options) {
   RepaintAll();
 }
 
-int TTrovDsgStringGrid::RowCount() const { return rowCount() + FFixedRows; }
+int TTrovDsgStringGrid::RowCount() const { return rowCount() + FixedRowCount; }
 
 // A grid keeps at least one row that is not fixed: too few rows for the fixed
 // row make it a plain one, its texts and all.
 void TTrovDsgStringGrid::SetRowCount(int rows) {
-  if (FFixedRows > 0 && rows >= 1 && rows <= FFixedRows) SetFixedRows(rows - 1);
-  setRowCount(std::max(0, rows - FFixedRows));
+  if (FixedRowCount > 0 && rows >= 1 && rows <= FixedRowCount) SetFixedRows(rows - 1);
+  setRowCount(std::max(0, rows - FixedRowCount));
 }
 
 void TTrovDsgStringGrid::SetColCount(int cols) {
@@ -238,19 +238,19 @@ void TTrovDsgStringGrid::SetColCount(int cols) {
 
 void TTrovDsgStringGrid::SetFixedRows(int rows) {
   rows = rows > 0 ? 1 : 0;
-  if (rows == FFixedRows) return;
+  if (rows == FixedRowCount) return;
   // The header row becomes a table row or the other way round; its texts move along.
   if (rows == 1) {
     QStringList header;
     for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
     if (rowCount() > 0) removeRow(0);
-    FFixedRows = 1;
+    FixedRowCount = 1;
     for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
     horizontalHeader()->show();
   } else {
     QStringList header;
     for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
-    FFixedRows = 0;
+    FixedRowCount = 0;
     insertRow(0);
     for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
     horizontalHeader()->hide();
@@ -259,12 +259,12 @@ void TTrovDsgStringGrid::SetFixedRows(int rows) {
 }
 
 void TTrovDsgStringGrid::SetFixedCols(int cols) {
-  FFixedCols = std::max(0, cols);
+  FixedColCount = std::max(0, cols);
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::SetDefaultRowHeight(int height) {
-  FDefaultRowHeight = height;
+  DefaultRowHeightValue = height;
   verticalHeader()->setDefaultSectionSize(height + 1);  // the grid line comes on top
   horizontalHeader()->setFixedHeight(height + 1);
 }
@@ -274,7 +274,7 @@ int TTrovDsgStringGrid::ColWidth(int col) const { return columnWidth(col) - 1; }
 void TTrovDsgStringGrid::SetColWidth(int col, int width) { setColumnWidth(col, width + 1); }
 
 QString TTrovDsgStringGrid::Cells(int col, int row) const {
-  if (row < FFixedRows) {
+  if (row < FixedRowCount) {
     const QTableWidgetItem* item = horizontalHeaderItem(col);
     return item ? item->text() : QString();
   }
@@ -284,7 +284,7 @@ QString TTrovDsgStringGrid::Cells(int col, int row) const {
 
 void TTrovDsgStringGrid::SetCells(int col, int row, const QString& text) {
   if (col < 0 || col >= columnCount()) return;
-  if (row < FFixedRows) {
+  if (row < FixedRowCount) {
     QTableWidgetItem* header = horizontalHeaderItem(col);
     if (!header) {
       setHorizontalHeaderItem(col, new QTableWidgetItem(text));
@@ -304,13 +304,13 @@ void TTrovDsgStringGrid::SetCells(int col, int row, const QString& text) {
 }
 
 QObject* TTrovDsgStringGrid::Objects(int col, int row) const {
-  if (row < FFixedRows) return nullptr;
+  if (row < FixedRowCount) return nullptr;
   const QTableWidgetItem* cell = item(TableRowOf(row), col);
   return cell ? cell->data(Qt::UserRole).value<QObject*>() : nullptr;
 }
 
 void TTrovDsgStringGrid::SetObjects(int col, int row, QObject* object) {
-  if (row < FFixedRows || col < 0 || col >= columnCount()) return;
+  if (row < FixedRowCount || col < 0 || col >= columnCount()) return;
   const int tableRow = TableRowOf(row);
   if (tableRow < 0 || tableRow >= rowCount()) return;
   QTableWidgetItem* cell = item(tableRow, col);
@@ -323,7 +323,7 @@ void TTrovDsgStringGrid::SetObjects(int col, int row, QObject* object) {
 
 QRect TTrovDsgStringGrid::CellRect(int col, int row) const {
   QRect section;
-  if (row < FFixedRows) {
+  if (row < FixedRowCount) {
     const QHeaderView* header = horizontalHeader();
     section =
         QRect(header->sectionViewportPosition(col), 0, header->sectionSize(col), header->height());
@@ -336,29 +336,29 @@ QRect TTrovDsgStringGrid::CellRect(int col, int row) const {
 }
 
 bool TTrovDsgStringGrid::IsCellSelected(int col, int row) const {
-  if (row < FFixedRows) return false;
+  if (row < FixedRowCount) return false;
   return selectionModel()->isSelected(model()->index(TableRowOf(row), col));
 }
 
 void TTrovDsgStringGrid::DrawCell(QPainter& painter, int col, int row, const QRect& rect,
                                   bool selected) {
   const QString text = Cells(col, row);
-  if (row < FFixedRows || col < FFixedCols) {
+  if (row < FixedRowCount || col < FixedColCount) {
     DrawFixedCell(painter, col, rect, text);
     return;
   }
   const TListViewColors& c = ListViewColors;
   TColor top = 0xFFFFFF, bottom = 0xFFFFFF;
   if (selected) {
-    top = FGridFocused ? c.BarFocused1 : c.BarSelected1;
-    bottom = FGridFocused ? c.BarFocused2 : c.BarSelected2;
+    top = IsGridFocused ? c.BarFocused1 : c.BarSelected1;
+    bottom = IsGridFocused ? c.BarFocused2 : c.BarSelected2;
   } else if (DrawMods && row % 2 == 1) {
     top = c.ModsColor1;
     bottom = c.ModsColor2;
   }
   if (FillSelected) FillVerticalGradient(painter, rect, top, bottom);
   if (!text.trimmed().isEmpty()) DrawCellText(painter, col, rect, text);
-  if (selected && HideSelected && FGridFocused) {
+  if (selected && HideSelected && IsGridFocused) {
     painter.setPen(QPen(ColorOf(c.LineFocused), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.left(), rect.top(), rect.width() - 1, rect.height() - 1);
@@ -374,7 +374,7 @@ void TTrovDsgStringGrid::DrawFixedCell(QPainter& painter, int col, const QRect& 
   FillVerticalGradient(painter, QRect(L, T, Rt - L, third), c.HeaderColor1, c.HeaderColor2);
   FillVerticalGradient(painter, QRect(L, T + third, Rt - L, B - T - third), c.HeaderColor3,
                        c.HeaderColor4);
-  if (FHeaderFrame) {
+  if (HasHeaderFrame) {
     painter.fillRect(QRect(L, B, Rt - L, 1), ColorOf(c.LineColor));
     painter.fillRect(QRect(Rt - 1, T, 1, B - T), ColorOf(c.LineColor));
   }
@@ -385,7 +385,7 @@ void TTrovDsgStringGrid::DrawCellText(QPainter& painter, int col, const QRect& r
                                       const QString& text) {
   QRect area = rect.adjusted(2, 1, -2, -2);  // [L+2, Rt-2) x [T+1, B-2)
   if (area.width() <= 0 || area.height() <= 0) return;
-  const int flags = (FRightAlignedCols.contains(col) ? Qt::AlignRight : Qt::AlignLeft) |
+  const int flags = (RightAlignedColList.contains(col) ? Qt::AlignRight : Qt::AlignLeft) |
                     Qt::AlignTop | Qt::TextSingleLine;
   painter.save();
   painter.setFont(font());
@@ -416,7 +416,7 @@ bool TTrovDsgStringGrid::event(QEvent* event) {
   const bool result = QTableWidget::event(event);
   if (event->type() == QEvent::Paint) {
     QPainter painter(this);
-    DrawOuterBorder(painter, size(), FBorderColor);
+    DrawOuterBorder(painter, size(), BorderColorValue);
   }
   return result;
 }
@@ -424,8 +424,8 @@ bool TTrovDsgStringGrid::event(QEvent* event) {
 bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     auto* help = static_cast<QHelpEvent*>(event);
-    if (ShowHint && !FRowHint.isEmpty()) {
-      QToolTip::showText(help->globalPos(), PlainTextAsMarkup(FRowHint), viewport());
+    if (ShowHint && !RowHintText.isEmpty()) {
+      QToolTip::showText(help->globalPos(), PlainTextAsMarkup(RowHintText), viewport());
     } else {
       QToolTip::hideText();
       event->ignore();
@@ -436,12 +436,12 @@ bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
 }
 
 void TTrovDsgStringGrid::focusInEvent(QFocusEvent* event) {
-  SetLookFlag(FGridFocused, true, [this] { RepaintAll(); });
+  SetLookFlag(IsGridFocused, true, [this] { RepaintAll(); });
   QTableWidget::focusInEvent(event);
 }
 
 void TTrovDsgStringGrid::focusOutEvent(QFocusEvent* event) {
-  SetLookFlag(FGridFocused, false, [this] { RepaintAll(); });
+  SetLookFlag(IsGridFocused, false, [this] { RepaintAll(); });
   QTableWidget::focusOutEvent(event);
 }
 
@@ -462,8 +462,8 @@ void TTrovDsgStringGrid::BuildRowHint(const QPoint& viewportPos) {
   QString hint;
   if (index.isValid()) {
     row = GridRowOf(index.row());
-    if (index.column() >= FFixedCols && row >= FFixedRows) {
-      for (int col = FFixedCols; col < columnCount(); ++col) {
+    if (index.column() >= FixedColCount && row >= FixedRowCount) {
+      for (int col = FixedColCount; col < columnCount(); ++col) {
         const QString cell = Cells(col, row);
         if (cell.isEmpty()) continue;
         QString line = Cells(col, 0) + QStringLiteral(": ") + cell;
@@ -474,10 +474,10 @@ void TTrovDsgStringGrid::BuildRowHint(const QPoint& viewportPos) {
   } else if (viewportPos.x() < 0) {
     row = 0;  // over the header row
   }
-  FRowHint = hint;
-  if (row != FLastHintRow) {
+  RowHintText = hint;
+  if (row != HintRowShown) {
     QToolTip::hideText();
-    FLastHintRow = row;
+    HintRowShown = row;
   }
 }
 
@@ -510,22 +510,22 @@ TTrovDsgComboBox::TTrovDsgComboBox(QWidget* parent) : QComboBox(parent) {
   colours.setColor(QPalette::ButtonText, ColorOf(0x000000));
   colours.setColor(QPalette::WindowText, ColorOf(0x000000));
   setPalette(colours);
-  setItemDelegate(new TComboItemDelegate(FItemHeight, this));
+  setItemDelegate(new TComboItemDelegate(ItemHeightValue, this));
 }
 
 void TTrovDsgComboBox::SetBorderColor(TColor value) {
-  if (FBorderColor == value) return;
-  FBorderColor = value;
+  if (BorderColorValue == value) return;
+  BorderColorValue = value;
   update();
 }
 
 void TTrovDsgComboBox::SetItemHeight(int height) {
-  FItemHeight = height;
+  ItemHeightValue = height;
   view()->doItemsLayout();
 }
 
 void TTrovDsgComboBox::paintEvent(QPaintEvent* event) {
   QComboBox::paintEvent(event);
   QPainter painter(this);
-  DrawOuterBorder(painter, size(), FBorderColor);
+  DrawOuterBorder(painter, size(), BorderColorValue);
 }

@@ -78,15 +78,15 @@ class TTrovDsgStringGrid : public QTableWidget {
   ~TTrovDsgStringGrid() override;
 
   // Look properties; the setters repaint only when the value changes.
-  bool HeaderFrame() const { return FHeaderFrame; }
+  bool HeaderFrame() const { return HasHeaderFrame; }
   void SetHeaderFrame(bool value);
-  TColor BorderColor() const { return FBorderColor; }
+  TColor BorderColor() const { return BorderColorValue; }
   void SetBorderColor(TColor value);
-  bool DrawRows() const { return FDrawRows; }
+  bool DrawRows() const { return DrawRowsValue; }
   void SetDrawRows(bool value);
-  const QFont& EditorFont() const { return FEditorFont; }
+  const QFont& EditorFont() const { return EditorFontValue; }
   void SetEditorFont(const QFont& font);
-  TColor EditorColor() const { return FEditorColor; }
+  TColor EditorColor() const { return EditorColorValue; }
   void SetEditorColor(TColor value);
 
   bool DrawMods = false;      // tint odd data rows
@@ -97,18 +97,18 @@ class TTrovDsgStringGrid : public QTableWidget {
   TColor FontColor = 0x000000;
   TListViewColors ListViewColors;
 
-  bool GridFocused() const { return FGridFocused; }
-  int LastHintRow() const { return FLastHintRow; }
+  bool GridFocused() const { return IsGridFocused; }
+  int LastHintRow() const { return HintRowShown; }
   // The tooltip text the last mouse move built.
-  const QString& RowHint() const { return FRowHint; }
+  const QString& RowHint() const { return RowHintText; }
 
-  const QList<int>& RightAlignedCols() const { return FRightAlignedCols; }
+  const QList<int>& RightAlignedCols() const { return RightAlignedColList; }
   void SetRightAlignedCols(const QList<int>& cols);
 
   void LockUpdate();
   void UnlockUpdate();
 
-  TGridOptions Options() const { return FOptions; }
+  TGridOptions Options() const { return OptionsValue; }
   void SetOptions(TGridOptions options);
 
   // Grid numbering: row 0 is the header row while FixedRows is 1.
@@ -116,11 +116,11 @@ class TTrovDsgStringGrid : public QTableWidget {
   void SetRowCount(int rows);
   int ColCount() const { return columnCount(); }
   void SetColCount(int cols);
-  int FixedRows() const { return FFixedRows; }
+  int FixedRows() const { return FixedRowCount; }
   void SetFixedRows(int rows);  // 0 or 1
-  int FixedCols() const { return FFixedCols; }
+  int FixedCols() const { return FixedColCount; }
   void SetFixedCols(int cols);
-  int DefaultRowHeight() const { return FDefaultRowHeight; }
+  int DefaultRowHeight() const { return DefaultRowHeightValue; }
   void SetDefaultRowHeight(int height);
   int ColWidth(int col) const;
   void SetColWidth(int col, int width);
@@ -133,8 +133,8 @@ class TTrovDsgStringGrid : public QTableWidget {
   QRect CellRect(int col, int row) const;
   bool IsCellSelected(int col, int row) const;
   // Grid row of a table row and back.
-  int GridRowOf(int tableRow) const { return tableRow + FFixedRows; }
-  int TableRowOf(int gridRow) const { return gridRow - FFixedRows; }
+  int GridRowOf(int tableRow) const { return tableRow + FixedRowCount; }
+  int TableRowOf(int gridRow) const { return gridRow - FixedRowCount; }
 
   // Paints one cell in the program's look; R excludes the grid line.
   virtual void DrawCell(QPainter& painter, int col, int row, const QRect& rect, bool selected);
@@ -157,20 +157,20 @@ class TTrovDsgStringGrid : public QTableWidget {
   void RepaintAll();
   void BuildRowHint(const QPoint& viewportPos);
 
-  bool FHeaderFrame = true;
-  TColor FBorderColor = 0xB4A48A;
-  bool FDrawRows = true;
-  bool FGridFocused = false;
-  int FLastHintRow = 0;
-  QFont FEditorFont;
-  TColor FEditorColor = 0xCAE3E2;
-  QList<int> FRightAlignedCols;
-  TGridOptions FOptions = 0;
-  int FFixedRows = 1;
-  int FFixedCols = 1;
-  int FDefaultRowHeight = 20;
-  QString FRowHint;
-  bool FHadFocusBeforeLock = false;
+  bool HasHeaderFrame = true;
+  TColor BorderColorValue = 0xB4A48A;
+  bool DrawRowsValue = true;
+  bool IsGridFocused = false;
+  int HintRowShown = 0;
+  QFont EditorFontValue;
+  TColor EditorColorValue = 0xCAE3E2;
+  QList<int> RightAlignedColList;
+  TGridOptions OptionsValue = 0;
+  int FixedRowCount = 1;
+  int FixedColCount = 1;
+  int DefaultRowHeightValue = 20;
+  QString RowHintText;
+  bool HadFocusBeforeLock = false;
 };
 
 class TTrovDsgComboBox : public QComboBox {
@@ -178,18 +178,18 @@ class TTrovDsgComboBox : public QComboBox {
  public:
   explicit TTrovDsgComboBox(QWidget* parent = nullptr);
 
-  TColor BorderColor() const { return FBorderColor; }
+  TColor BorderColor() const { return BorderColorValue; }
   void SetBorderColor(TColor value);
   // Height of the rows of the drop-down list.
-  int ItemHeight() const { return FItemHeight; }
+  int ItemHeight() const { return ItemHeightValue; }
   void SetItemHeight(int height);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  TColor FBorderColor = 0xB4A48A;
-  int FItemHeight = 16;
+  TColor BorderColorValue = 0xB4A48A;
+  int ItemHeightValue = 16;
 };
 
 // The one-pixel outline along a widget's outermost pixels.
