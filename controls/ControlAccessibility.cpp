@@ -79,6 +79,9 @@ class TTileAccessible : public QAccessibleWidget {
   QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
     state.pressed = Tile()->Pressed();
+    // The keyboard's frame is where keyboard play acts: the tile in focus.
+    state.focusable = true;
+    state.focused = Tile()->Framed();
     return state;
   }
 };

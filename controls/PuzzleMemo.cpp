@@ -3,6 +3,7 @@
 
 #include "controls/PuzzleMemo.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -154,6 +155,11 @@ void TPuzzleMemo::SetFramed(bool framed) {
   if (IsFramed == framed) return;
   IsFramed = framed;
   update();
+  // A screen reader follows the frame as it would the keyboard focus.
+  if (framed && QAccessible::isActive()) {
+    QAccessibleEvent event(this, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void TPuzzleMemo::mouseMoveEvent(QMouseEvent*) {

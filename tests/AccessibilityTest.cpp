@@ -170,3 +170,20 @@ TEST_F(TAccessibleMainWindow, TileNamesFollowTheLanguage) {
     EXPECT_EQ(NameOf(middle), QString::fromUtf8(names.FaceUp));
   }
 }
+
+// Keyboard play's frame is the focus a screen reader follows.
+TEST_F(TAccessibleMainWindow, TheFramedTileIsTheFocusedOne) {
+  QTest::keyClick(&Form, Qt::Key_F5);
+  auto focused = [&] {
+    std::vector<int> cells;
+    for (int cell = 0; cell < 25; ++cell)
+      if (Accessible(Form.Game.TileAt(cell))->state().focused) cells.push_back(cell);
+    return cells;
+  };
+  EXPECT_TRUE(focused().empty());
+  QTest::keyClick(&Form, Qt::Key_Right);
+  QTest::keyClick(&Form, Qt::Key_Right);
+  QTest::keyClick(&Form, Qt::Key_Down);
+  EXPECT_EQ(focused(), std::vector<int>{6});
+  EXPECT_EQ(NameOf(Form.Game.TileAt(6)), "Foto, Reihe 2, Spalte 2, verdeckt");
+}
