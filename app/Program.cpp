@@ -18,6 +18,6 @@ int RunProgram(TRandomSource* random) {
   } catch (const EStartupFailed&) {
     return 1;
   }
-  form->show();
+  form->ShowFullScreenOnItsScreen();
   return QApplication::exec();
 }

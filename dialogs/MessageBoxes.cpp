@@ -6,15 +6,35 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include "media/ScreenPlacement.h"
 
 namespace {
 
 TMessageBoxSeam* Seam = nullptr;
 
+// Centred on the screen of the window it belongs to, as the dialogs are: Qt
+// alone would centre it over its parent or on the screen under the pointer.
+class TCentredMessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);  // the box takes its final size here
+    if (const QScreen* screen = ScreenOfOwner(parentWidget()))
+      move(CentredIn(screen->geometry(), size()));
+  }
+};
+
 bool Show(TMessageKind kind, const QString& text) {
   const QString title = MessageBoxTitle(kind);
   if (Seam) return Seam->Answer(kind, title, text);
-  QMessageBox box(QApplication::activeWindow());
+  // Owned by the active window, or by the main window while none is active
+  // (at start-up, or while the desktop has another program in front).
+  QWidget* owner = QApplication::activeWindow();
+  TCentredMessageBox box(owner ? owner : MainWindow());
   box.setWindowTitle(title);
   box.setTextFormat(Qt::PlainText);  // may carry a path or a stored name
   box.setText(text);

@@ -68,6 +68,7 @@ void TGame::BuildBoard() {
   for (int cell = 0; cell < 25; ++cell) {
     while (!Tiles[static_cast<size_t>(p)]->isHidden()) p = Random.DrawPhoto();
     TPuzzleMemo& tile = *Tiles[static_cast<size_t>(p)];
+    TileCells[static_cast<size_t>(p)] = cell;
     tile.move(board.Cell(cell));
     tile.setVisible(true);
   }
@@ -78,6 +79,13 @@ void TGame::BuildBoard() {
 
 void TGame::FreeTiles() {
   for (auto& tile : Tiles) tile.reset();
+}
+
+void TGame::LayOutBoard() {
+  if (!BoardParent) return;
+  const TBoardGeometry board = BoardGeometry(BoardParent->size());
+  for (size_t k = 1; k < Tiles.size(); ++k)
+    if (Tiles[k]) Tiles[k]->setGeometry(QRect(board.Cell(TileCells[k]), QSize(board.T, board.T)));
 }
 
 bool TGame::AllRevealed() const {

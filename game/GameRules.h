@@ -36,11 +36,15 @@ class TGame {
   int TargetIndex = 0;
   std::array<int, 26> TargetSequence{};                  // [1 … 25] used
   std::array<std::unique_ptr<TPuzzleMemo>, 26> Tiles{};  // [k] carries photo k
+  std::array<int, 26> TileCells{};                       // [k]: the cell of photo k
 
   void SetPlaying(bool value);
   void ShuffleTargets();
   void BuildBoard();
   void FreeTiles();
+  // Sizes and places the tiles for the board parent's present size, each in
+  // the cell it was dealt to (after a change of the screen's size).
+  void LayOutBoard();
   bool AllRevealed() const;
   void TileMouseDown(QObject* sender);
   void TileMouseUp(QObject* sender);
