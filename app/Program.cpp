@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/TerminationSignals.h"
 #include "app/Unit_Tessaryn.h"
 #include "dialogs/MessageBoxes.h"
 #include "persistence/VarUnit.h"
 
 int RunProgram(TRandomSource* random) {
+  EndOnTerminationSignals();
   SetErrorReporter([](const QString& message) { ShowErrorBox(message); });
   std::unique_ptr<TForm_Tessaryn> form;
   try {

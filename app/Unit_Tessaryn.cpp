@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "app/MainLayout.h"
+#include "app/TerminationSignals.h"
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Great.h"
 #include "dialogs/Unit_DLG_Help.h"
@@ -235,6 +236,7 @@ void TForm_Tessaryn::ShowLanguageDialog() {
     ApplyLanguage();
     ApplyHints();
   }
+  if (TerminationRequested()) return;  // not answered: asked again at the next start
   try {
     MarkFirstRun();
   } catch (const ESQLiteException&) {
