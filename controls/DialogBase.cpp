@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "controls/DialogHost.h"
 #include "media/ScreenPlacement.h"
 
 namespace {
@@ -99,8 +100,13 @@ void TProgramDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+int TProgramDialog::exec() {
+  return ExecDialog(*this, [this] { return QDialog::exec(); });
+}
+
 void TProgramDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (!isWindow()) return;  // a host centres it
   if (const QScreen* screen = ScreenOfOwner(parentWidget()))
     move(CentredIn(screen->geometry(), size()));
 }

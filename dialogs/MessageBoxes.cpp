@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "controls/DialogHost.h"
 #include "media/ScreenPlacement.h"
 
 namespace {
@@ -19,10 +20,14 @@ TMessageBoxSeam* Seam = nullptr;
 class TCentredMessageBox : public QMessageBox {
  public:
   using QMessageBox::QMessageBox;
+  int exec() override {
+    return ExecDialog(*this, [this] { return QMessageBox::exec(); });
+  }
 
  protected:
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);  // the box takes its final size here
+    if (!isWindow()) return;        // a host centres it
     if (const QScreen* screen = ScreenOfOwner(parentWidget()))
       move(CentredIn(screen->geometry(), size()));
   }

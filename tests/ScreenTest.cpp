@@ -18,6 +18,7 @@
 #include "app/MainLayout.h"
 #include "app/Unit_Tessaryn.h"
 #include "controls/DialogBase.h"
+#include "controls/DialogHost.h"
 #include "dialogs/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Player.h"
 #include "game/GameRules.h"
@@ -154,4 +155,72 @@ TEST_F(TScreens, DialogsMessageBoxesAndTheIntroOpenOnTheMainWindowsScreen) {
   TForm_Intro intro(&Form);
   intro.Timer_Blend.stop();
   EXPECT_EQ(intro.geometry(), area) << "the intro covers the main window's screen";
+}
+
+// Where windows cannot be placed (Wayland), a dialog or message box runs in a
+// full-screen host over the main window's screen, centred in it, and is a
+// window of its own again afterwards.
+TEST_F(TScreens, InAHostDialogsAndMessageBoxesAreCentredOnTheMainWindowsScreen) {
+  Form.windowHandle()->setScreen(Second);
+  ASSERT_EQ(Form.geometry(), Second->geometry());
+  struct TInHost {
+    TInHost() { SetDialogsRunInHost(true); }
+    ~TInHost() { SetDialogsRunInHost(false); }
+  } inHost;
+  struct THosted {
+    bool Found = false;
+    QWidget* HostOwner = nullptr;
+    QRect HostGeometry;
+    bool FullScreen = false, Modal = false;
+    QPoint At, CentredAt;
+  };
+  // Reads the host of the running modal dialog, then closes the dialog with the key.
+  const auto inspect = [](THosted& hosted, Qt::Key closingKey) {
+    QTimer::singleShot(0, [&hosted, closingKey] {
+      QWidget* host = QApplication::activeModalWidget();
+      QDialog* dialog =
+          host ? host->findChild<QDialog*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+      if (!dialog) {
+        ADD_FAILURE() << "no dialog in a modal host";
+        for (QWidget* widget : QApplication::allWidgets())
+          if (auto* open = qobject_cast<QDialog*>(widget); open && open->isVisible())
+            open->reject();
+        return;
+      }
+      hosted.Found = true;
+      hosted.HostOwner = host->parentWidget();
+      hosted.HostGeometry = host->geometry();
+      hosted.FullScreen = host->windowState() & Qt::WindowFullScreen;
+      hosted.Modal = host->isModal();
+      hosted.At = dialog->pos();
+      hosted.CentredAt = CentredIn(host->rect(), dialog->size());
+      QTest::keyClick(dialog, closingKey);
+    });
+  };
+  const auto expectCentred = [this](const THosted& hosted) {
+    ASSERT_TRUE(hosted.Found);
+    EXPECT_EQ(hosted.HostOwner, &Form) << "the host belongs to the main window";
+    EXPECT_EQ(hosted.HostGeometry, Second->geometry());
+    EXPECT_TRUE(hosted.FullScreen);
+    EXPECT_TRUE(hosted.Modal);
+    EXPECT_EQ(hosted.At, hosted.CentredAt);
+  };
+
+  for (QWidget* owner : {static_cast<QWidget*>(&Form), static_cast<QWidget*>(nullptr)}) {
+    SCOPED_TRACE(owner ? "owned by the main window" : "without an owner");
+    TProgramDialog dialog(owner, {313, 197});
+    THosted hosted;
+    inspect(hosted, Qt::Key_Escape);
+    EXPECT_EQ(dialog.exec(), int(QDialog::Rejected)) << "Esc reached the hosted dialog";
+    expectCentred(hosted);
+    EXPECT_TRUE(dialog.isWindow());
+    EXPECT_EQ(dialog.parentWidget(), owner);
+  }
+  {
+    SCOPED_TRACE("a message box");
+    THosted hosted;
+    inspect(hosted, Qt::Key_Return);
+    ShowInformationBox(QStringLiteral("Ein Test"));
+    expectCentred(hosted);
+  }
 }
