@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+QRect MenuPanelRect(QSize window) { return {0, 0, window.width(), MenuBarHeight}; }
+
+QRect PlayAreaRect(QSize window) {
+  return {0, MenuBarHeight, window.width(), std::max(0, window.height() - MenuBarHeight)};
+}
+
 TMenuButtonLefts LayoutMenuButtons(int panelWidth, const TMenuButtonWidths& widths) {
   TMenuButtonLefts lefts{};
   lefts.Close = panelWidth - widths.Close - 10;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <vector>
 
@@ -12,6 +13,11 @@
 constexpr int MenuBarHeight = 41;
 // The stone strip's height minus the three rows where it overlaps the band.
 constexpr int BandGap = 445;
+
+// The two panels of a window of this size, which is the screen's: the menu bar
+// across the top, the play area below it down to the bottom row.
+QRect MenuPanelRect(QSize window);
+QRect PlayAreaRect(QSize window);
 
 // Left edges of the menu bar's right-hand buttons, laid out from the right:
 // exit 10 pixels from the edge, settings, high score, information and help

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "app/TerminationSignals.h"
 #include "app/Unit_Tessaryn.h"
 #include "controls/MessageBoxes.h"
 #include "persistence/VarUnit.h"
@@ -16,6 +17,7 @@ TSoundSettings SoundSettingsOfSetup() {
 }
 
 int RunProgram(TRandomSource* random) {
+  EndOnTerminationSignals();
   SetErrorReporter([](const QString& message) { ShowErrorBox(message); });
   std::unique_ptr<TForm_Tessaryn> form;
   try {
@@ -23,6 +25,6 @@ int RunProgram(TRandomSource* random) {
   } catch (const EStartupFailed&) {
     return 1;
   }
-  form->show();
+  form->ShowFullScreenOnItsScreen();
   return QApplication::exec();
 }

@@ -16,6 +16,7 @@
 #include <QWindow>
 
 #include "app/MainLayout.h"
+#include "app/TerminationSignals.h"
 #include "controls/ControlAccessibility.h"
 #include "controls/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Great.h"
@@ -27,6 +28,7 @@
 #include "localization/Unit_DLG_Language.h"
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
+#include "media/ScreenPlacement.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
@@ -54,6 +56,7 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   KeyboardHook.BoardActive = [this] { return Game.Playing && !Suspended; };
   Sounds.Settings = SoundSettingsOfSetup;
   KeyboardHook.OnBoardArrow = [this](int columns, int rows) { Game.MoveFocus(columns, rows); };
+  SetMainWindow(this);
   setWindowTitle(Title);
   // The panels and their pictures cover the whole window: it never erases its background.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -107,6 +110,7 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
 TForm_Tessaryn::~TForm_Tessaryn() {
   FormDestroy();
   if (Form_Tessaryn == this) Form_Tessaryn = nullptr;
+  if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
 void TForm_Tessaryn::SetUpMenuButton(TTrovGameButton& button, int left, int top, int width,
@@ -130,7 +134,8 @@ void TForm_Tessaryn::MakeFolder(QString& folder, TSpecialFolder where, const QSt
 
 void TForm_Tessaryn::FormCreate() {
   FirstActivation = true;
-  // Exactly the screen, from its top-left corner; not maximised, not on top.
+  // Exactly the screen, from its top-left corner, before full screen is asked
+  // for: a window manager that refuses it leaves the window so.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) setGeometry(screen->geometry());
   KeyboardHook.Install();
   MakeFolder(SettingsDir, TSpecialFolder::AppData,
@@ -170,6 +175,29 @@ void TForm_Tessaryn::FormCreate() {
   Game.TargetIndex = Game.Random.DrawPhoto();
 }
 
+void TForm_Tessaryn::ShowFullScreenOnItsScreen() {
+  if (const QScreen* start = screen()) setGeometry(start->geometry());
+  showFullScreen();
+  QWindow* window = windowHandle();
+  connect(window, &QWindow::screenChanged, this, &TForm_Tessaryn::FollowScreen,
+          Qt::UniqueConnection);
+  FollowScreen(window->screen());
+}
+
+void TForm_Tessaryn::FollowScreen(QScreen* screen) {
+  disconnect(ScreenGeometryWatch);
+  if (!screen) return;
+  ScreenGeometryWatch =
+      connect(screen, &QScreen::geometryChanged, this, &TForm_Tessaryn::FitToScreen);
+  FitToScreen(screen->geometry());
+}
+
+// A full-screen window is resized by the window manager too; this covers the
+// one that refused, and platforms that leave it to the program.
+void TForm_Tessaryn::FitToScreen(const QRect& screenGeometry) {
+  if (geometry() != screenGeometry) setGeometry(screenGeometry);
+}
+
 void TForm_Tessaryn::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
@@ -204,7 +232,8 @@ void TForm_Tessaryn::FormActivate() {
 void TForm_Tessaryn::ShowIntro() {
   IntroForm = new TForm_Intro(this);
   IntroForm->OnFinished = [this](QObject*) { IntroFinished(); };
-  IntroForm->show();
+  // Full screen like the main window, so that no panel stays over it.
+  IntroForm->showFullScreen();
   IntroForm->raise();
   IntroForm->activateWindow();
   IntroForm->repaint();
@@ -223,7 +252,7 @@ void TForm_Tessaryn::IntroFinished() {
 }
 
 void TForm_Tessaryn::ShowLanguageDialog() {
-  TDLG_Language dialog(nullptr);
+  TDLG_Language dialog(this);
   // The question comes before anything is stored: the desktop's language is
   // the likely answer. What counts is what the player confirms.
   dialog.ComboBox_Lang.setCurrentIndex(DesktopLanguage());
@@ -231,6 +260,7 @@ void TForm_Tessaryn::ShowLanguageDialog() {
     ApplyLanguage();
     ApplyHints();
   }
+  if (TerminationRequested()) return;  // not answered: asked again at the next start
   try {
     MarkFirstRun();
   } catch (const ESQLiteException&) {
@@ -254,9 +284,8 @@ void TForm_Tessaryn::FormDestroy() {
 
 void TForm_Tessaryn::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const int w = event->size().width(), h = event->size().height();
-  Panel_Menu.setGeometry(0, 0, w, MenuBarHeight);
-  Panel_Back.setGeometry(0, MenuBarHeight, w, std::max(0, h - MenuBarHeight));
+  Panel_Menu.setGeometry(MenuPanelRect(event->size()));
+  Panel_Back.setGeometry(PlayAreaRect(event->size()));
 }
 
 void TForm_Tessaryn::paintEvent(QPaintEvent*) {}
@@ -313,6 +342,7 @@ void TForm_Tessaryn::Panel_MenuResize() {
 
 void TForm_Tessaryn::Panel_BackResize() {
   DrawBackground();
+  Game.LayOutBoard();
   BuildCarouselFrame();
   Carousel.ShowAroundPhoto(Game.TargetIndex);
 }

@@ -30,7 +30,8 @@ class EStartupFailed : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The main window: borderless and exactly as large as the screen. On top the
+// The main window: full screen through the window manager, else borderless,
+// and in both cases exactly as large as its screen. On top the
 // 41-pixel menu bar with the play button, the title and six buttons at the
 // right; below it the play area, a dark band over a strip of stones.
 class TForm_Tessaryn : public QWidget, public TGameHost {
@@ -70,6 +71,13 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
 
   // Start-up and shutdown.
   void FormCreate();
+  // Asks the window manager for full screen on the window's screen and keeps
+  // the window that screen's size from then on.
+  void ShowFullScreenOnItsScreen();
+  // Follows the screen the window is now on (moved, or its screen removed).
+  void FollowScreen(QScreen* screen);
+  // The screen's area changed: the window takes it, and lays out its panels anew.
+  void FitToScreen(const QRect& screenGeometry);
   void FormActivate();
   void ShowIntro();
   void IntroFinished();
@@ -140,6 +148,7 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void MakeFolder(QString& folder, TSpecialFolder where, const QString& failure);
   void SetUpMenuButton(TTrovGameButton& button, int left, int top, int width, int height,
                        const QImage& glyph);
+  QMetaObject::Connection ScreenGeometryWatch;
 };
 
 // The one main window, for the parts of the program that must reach it.

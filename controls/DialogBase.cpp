@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "controls/DialogHost.h"
 #include "media/ScreenPlacement.h"
 
 namespace {
@@ -118,8 +119,13 @@ void TProgramDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+int TProgramDialog::exec() {
+  return ExecDialog(*this, [this] { return QDialog::exec(); });
+}
+
 void TProgramDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  if (!isWindow()) return;  // a host centres it
   if (const QScreen* screen = ScreenOfOwner(parentWidget()))
     move(CentredIn(screen->geometry(), size()));
 }

@@ -21,6 +21,9 @@ class TProgramDialog : public QDialog {
 
   TImageBox Image_Back{this};
 
+  // Modal, as a window of its own or, on Wayland, inside a host (controls/DialogHost).
+  int exec() override;
+
   // "Arial" measured in pixels, as the dialogs' texts are given.
   static QFont DialogFont(int pixels = 13, bool bold = false);
 

@@ -6,11 +6,33 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include "controls/DialogHost.h"
+#include "media/ScreenPlacement.h"
 
 namespace {
 
 TDialogRunner ScreenRunner;
 TDialogRunner* Runner = &ScreenRunner;
+
+// Centred on the screen of the window it belongs to, as the dialogs are: Qt
+// alone would centre it over its parent or on the screen under the pointer.
+class TCentredMessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+  int exec() override {
+    return ExecDialog(*this, [this] { return QMessageBox::exec(); });
+  }
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);  // the box takes its final size here
+    if (!isWindow()) return;        // a host centres it
+    if (const QScreen* screen = ScreenOfOwner(parentWidget()))
+      move(CentredIn(screen->geometry(), size()));
+  }
+};
 
 bool Show(TMessageKind kind, const QString& text) {
   return DialogRunner().RunMessageBox(kind, MessageBoxTitle(kind), text);
@@ -25,7 +47,10 @@ void SetDialogRunner(TDialogRunner* runner) { Runner = runner ? runner : &Screen
 int TDialogRunner::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
 bool TDialogRunner::RunMessageBox(TMessageKind kind, const QString& title, const QString& text) {
-  QMessageBox box(QApplication::activeWindow());
+  // Owned by the active window, or by the main window while none is active
+  // (at start-up, or while the desktop has another program in front).
+  QWidget* owner = QApplication::activeWindow();
+  TCentredMessageBox box(owner ? owner : MainWindow());
   box.setWindowTitle(title);
   box.setTextFormat(Qt::PlainText);  // may carry a path or a stored name
   box.setText(text);

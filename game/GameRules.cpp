@@ -128,6 +128,14 @@ void TGame::ReleaseFocused() {
   if (tile) tile->ReleaseFromKeyboard();
 }
 
+void TGame::LayOutBoard() {
+  if (!BoardParent) return;
+  const TBoardGeometry board = BoardGeometry(BoardParent->size());
+  for (int cell = 0; cell < 25; ++cell)
+    if (TPuzzleMemo* tile = TileAt(cell))
+      tile->setGeometry(QRect(board.Cell(cell), QSize(board.T, board.T)));
+}
+
 bool TGame::AllRevealed() const {
   return std::all_of(Tiles.begin() + 1, Tiles.end(),
                      [](const QPointer<TPuzzleMemo>& tile) { return tile && tile->ShowMemo; });

@@ -44,6 +44,9 @@ class TGame {
   void ShuffleTargets();
   void BuildBoard();
   void FreeTiles();
+  // Sizes and places the tiles for the board parent's present size, each in
+  // the cell it was dealt to (after a change of the screen's size).
+  void LayOutBoard();
   bool AllRevealed() const;
   void TileMouseDown(QObject* sender);
   void TileMouseUp(QObject* sender);

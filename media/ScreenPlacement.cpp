@@ -4,10 +4,22 @@
 #include "media/ScreenPlacement.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
+namespace {
+
+QPointer<QWidget> TheMainWindow;
+
+}  // namespace
+
+void SetMainWindow(QWidget* window) { TheMainWindow = window; }
+
+QWidget* MainWindow() { return TheMainWindow; }
+
 QScreen* ScreenOfOwner(const QWidget* owner) {
+  if (!owner) owner = TheMainWindow;
   if (owner)
     if (QScreen* screen = owner->window()->screen()) return screen;
   return QGuiApplication::primaryScreen();

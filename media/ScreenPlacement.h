@@ -10,8 +10,14 @@
 class QScreen;
 class QWidget;
 
-// The screen a window belongs on: the one its owner's window is on, the
-// primary screen without an owner. Null only while no screen exists.
+// The program's main window, on whose screen windows without an owner open;
+// null while there is none.
+void SetMainWindow(QWidget* window);
+QWidget* MainWindow();
+
+// The screen a window belongs on: the one its owner's window is on, without an
+// owner the main window's, without either the primary screen. Null only while
+// no screen exists.
 QScreen* ScreenOfOwner(const QWidget* owner);
 
 // The top-left corner that centres a window of the size in the area, as
