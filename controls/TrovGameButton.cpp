@@ -65,6 +65,9 @@ void TTrovGameButton::SetFont(const QFont& font) {
 }
 
 void TTrovGameButton::SetCaption(const QString& caption) {
+  // The same text again is no change: no repaint (a compositor may take the
+  // keyboard from a window that repaints just as a dialog above it closes).
+  if (caption == CaptionText) return;
   CaptionText = caption;
   update();
   if (accessibleName().isEmpty()) NotifyAccessibleNameChanged(this);
