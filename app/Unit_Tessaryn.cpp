@@ -56,7 +56,6 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   KeyboardHook.BoardActive = [this] { return Game.Playing && !Suspended; };
   Sounds.Settings = SoundSettingsOfSetup;
   KeyboardHook.OnBoardArrow = [this](int columns, int rows) { Game.MoveFocus(columns, rows); };
-  SetMainWindow(this);
   setWindowTitle(Title);
   // The panels and their pictures cover the whole window: it never erases its background.
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -105,6 +104,7 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   // Only a window that started names itself: a failed start throws out of the
   // constructor, and no destructor would take the name back.
   Form_Tessaryn = this;
+  SetMainWindow(this);
 }
 
 TForm_Tessaryn::~TForm_Tessaryn() {
@@ -354,17 +354,20 @@ void TForm_Tessaryn::BuildCarouselFrame() {
   Carousel.BuildCarouselFrame(Image_Back.Picture);
 }
 
+// A menu button's hint is its tooltip; screen readers get the hint without its
+// key as the name, and all of it as the description.
+void TForm_Tessaryn::SetMenuHint(TTrovGameButton& button, const QString& hint) {
+  button.setToolTip(hint);
+  button.setAccessibleName(HintWithoutKey(hint));
+}
+
 void TForm_Tessaryn::ApplyHints() {
-  Button_Play.setToolTip(Game.Playing ? HintAbortGame : HintNewGame);
-  Button_Help.setToolTip(HintHelp);
-  Button_Info.setToolTip(HintInfo);
-  Button_Highscore.setToolTip(HintHighscore);
-  Button_Setup.setToolTip(HintSettings);
-  Button_Close.setToolTip(HintExit);
-  // Screen readers get the hint without its key as the name, and all of it as the description.
-  for (TTrovGameButton* button :
-       {&Button_Play, &Button_Help, &Button_Info, &Button_Highscore, &Button_Setup, &Button_Close})
-    button->setAccessibleName(HintWithoutKey(button->toolTip()));
+  SetMenuHint(Button_Play, Game.Playing ? HintAbortGame : HintNewGame);
+  SetMenuHint(Button_Help, HintHelp);
+  SetMenuHint(Button_Info, HintInfo);
+  SetMenuHint(Button_Highscore, HintHighscore);
+  SetMenuHint(Button_Setup, HintSettings);
+  SetMenuHint(Button_Close, HintExit);
   ShowPlayTime(Button_Time.Caption());
 }
 
@@ -376,8 +379,7 @@ void TForm_Tessaryn::ShowPlayTime(const QString& playTime) {
 void TForm_Tessaryn::SetPlaying(bool value) { Game.SetPlaying(value); }
 
 void TForm_Tessaryn::ShowPlaying(bool playing) {
-  Button_Play.setToolTip(playing ? HintAbortGame : HintNewGame);
-  Button_Play.setAccessibleName(HintWithoutKey(Button_Play.toolTip()));
+  SetMenuHint(Button_Play, playing ? HintAbortGame : HintNewGame);
   Button_Play.SetPicIdle(ImageList_Menu[playing ? 1 : 0]);
 }
 

@@ -129,6 +129,7 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   bool IsBoardKey(const QKeyEvent& event) const;
+  void SetMenuHint(TTrovGameButton& button, const QString& hint);
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;

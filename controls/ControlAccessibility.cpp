@@ -180,6 +180,12 @@ void NotifyAccessibleNameChanged(QWidget* widget) {
   QAccessible::updateAccessibility(&event);
 }
 
+void NotifyAccessibleFocus(QWidget* widget) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(widget, QAccessible::Focus);
+  QAccessible::updateAccessibility(&event);
+}
+
 void NotifyAccessibleStateChanged(QWidget* widget, bool checked, bool disabled) {
   if (!QAccessible::isActive()) return;
   QAccessible::State changed;

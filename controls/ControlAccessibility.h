@@ -23,4 +23,5 @@ void SetTileNamer(TTileNamer namer);
 
 // Tells assistive technology that a control's name, or its state, changed.
 void NotifyAccessibleNameChanged(QWidget* widget);
+void NotifyAccessibleFocus(QWidget* widget);
 void NotifyAccessibleStateChanged(QWidget* widget, bool checked, bool disabled);

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "controls/DialogBase.h"
 #include "media/FuncUnit.h"
 #include "media/ScreenPlacement.h"
 
@@ -66,10 +67,7 @@ class TDialogHost : public QWidget {
     FillVerticalGradient(painter, title, TitleTopColor, TitleBottomColor);
     painter.setPen(ColorOf(FrameColor));
     painter.drawRect(title.united(dialog).adjusted(-1, -1, 0, 0));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(TProgramDialog::DialogFont(13, true));
     painter.setPen(Qt::white);
     painter.drawText(title.adjusted(6, 0, -6, 0), Qt::AlignCenter | Qt::TextSingleLine,
                      Dialog->windowTitle());

@@ -3,7 +3,6 @@
 
 #include "controls/PuzzleMemo.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -156,10 +155,7 @@ void TPuzzleMemo::SetFramed(bool framed) {
   IsFramed = framed;
   update();
   // A screen reader follows the frame as it would the keyboard focus.
-  if (framed && QAccessible::isActive()) {
-    QAccessibleEvent event(this, QAccessible::Focus);
-    QAccessible::updateAccessibility(&event);
-  }
+  if (framed) NotifyAccessibleFocus(this);
 }
 
 void TPuzzleMemo::mouseMoveEvent(QMouseEvent*) {

@@ -14,6 +14,7 @@
 #include "app/Unit_Tessaryn.h"
 #include "dialogs/Unit_DLG_Player.h"
 #include "localization/Unit_Language.h"
+#include "media/ScreenPlacement.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 #include "tests/FreshHome.h"
@@ -39,6 +40,7 @@ struct TStartup : testing::Test {
   void ExpectStartupFails(const QString& message) {
     EXPECT_THROW(TForm_Tessaryn form(&Random), EStartupFailed);
     EXPECT_EQ(Form_Tessaryn, nullptr) << "a failed start leaves no name behind";
+    EXPECT_EQ(MainWindow(), nullptr) << "nor a main window for the dialogs to centre on";
     ASSERT_EQ(Boxes.Boxes.size(), 1);
     EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
     EXPECT_EQ(Boxes.Boxes[0].Text, message);
