@@ -27,7 +27,7 @@ TGame::~TGame() { FreeTiles(); }
 
 void TGame::SetPlaying(bool value) {
   Playing = value;
-  if (!value && FocusShown) HideFocus();
+  if (!value) HideFocus();
   Host.ShowPlaying(value);
 }
 
@@ -108,6 +108,7 @@ void TGame::MoveFocus(int columns, int rows) {
 }
 
 void TGame::HideFocus() {
+  if (!FocusShown) return;  // every mouse move over the board comes here
   FocusShown = false;
   ShowFocus();
 }
