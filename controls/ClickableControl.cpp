@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 void TClickableControl::SetHovered(bool value) {
-  SetLookFlag(IsHovered, value, [this] { update(); });
+  SetLook(IsHovered, value, [this] { update(); });
 }
 
 bool TClickableControl::StartClick(const QMouseEvent& event) {
@@ -36,11 +36,11 @@ void TClickableControl::leaveEvent(QEvent* event) {
 void TClickableControl::mouseDoubleClickEvent(QMouseEvent*) { ClickStarted = false; }
 
 void TClickableControl::focusInEvent(QFocusEvent* event) {
-  if (IsEnabledFlag) SetLookFlag(HasFocusFlag, true, [this] { update(); });
+  if (IsEnabledFlag) SetLook(HasFocusFlag, true, [this] { update(); });
   QWidget::focusInEvent(event);
 }
 
 void TClickableControl::focusOutEvent(QFocusEvent* event) {
-  SetLookFlag(HasFocusFlag, false, [this] { update(); });
+  SetLook(HasFocusFlag, false, [this] { update(); });
   QWidget::focusOutEvent(event);
 }

@@ -5,11 +5,12 @@
 
 #include <QWidget>
 
-// Sets a look flag and repaints, only when the flag really changes.
-template <typename TRepaint>
-void SetLookFlag(bool& flag, bool value, TRepaint repaint) {
-  if (flag == value) return;
-  flag = value;
+// Sets a field that the control's look shows and repaints (or whatever else
+// the change needs), only when the value really changes.
+template <typename T, typename TRepaint>
+void SetLook(T& field, const T& value, TRepaint repaint) {
+  if (field == value) return;
+  field = value;
   repaint();
 }
 

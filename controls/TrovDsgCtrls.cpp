@@ -145,21 +145,15 @@ TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {
 TTrovDsgStringGrid::~TTrovDsgStringGrid() { ListViewColors.OnChangeColors = nullptr; }
 
 void TTrovDsgStringGrid::SetHeaderFrame(bool value) {
-  if (HasHeaderFrame == value) return;
-  HasHeaderFrame = value;
-  RepaintAll();
+  SetLook(HasHeaderFrame, value, [this] { RepaintAll(); });
 }
 
 void TTrovDsgStringGrid::SetBorderColor(TColor value) {
-  if (BorderColorValue == value) return;
-  BorderColorValue = value;
-  RepaintAll();
+  SetLook(BorderColorValue, value, [this] { RepaintAll(); });
 }
 
 void TTrovDsgStringGrid::SetDrawRows(bool value) {
-  if (DrawRowsValue == value) return;
-  DrawRowsValue = value;
-  RepaintAll();
+  SetLook(DrawRowsValue, value, [this] { RepaintAll(); });
 }
 
 void TTrovDsgStringGrid::SetEditorFont(const QFont& font) {
@@ -169,10 +163,10 @@ void TTrovDsgStringGrid::SetEditorFont(const QFont& font) {
 }
 
 void TTrovDsgStringGrid::SetEditorColor(TColor value) {
-  if (EditorColorValue == value) return;
-  EditorColorValue = value;
-  for (TDsgInplaceEdit* editor : viewport()->findChildren<TDsgInplaceEdit*>())
-    ApplyEditorLook(editor);
+  SetLook(EditorColorValue, value, [this] {
+    for (TDsgInplaceEdit* editor : viewport()->findChildren<TDsgInplaceEdit*>())
+      ApplyEditorLook(editor);
+  });
 }
 
 void TTrovDsgStringGrid::ApplyEditorLook(TDsgInplaceEdit* editor) const {
@@ -436,12 +430,12 @@ bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
 }
 
 void TTrovDsgStringGrid::focusInEvent(QFocusEvent* event) {
-  SetLookFlag(IsGridFocused, true, [this] { RepaintAll(); });
+  SetLook(IsGridFocused, true, [this] { RepaintAll(); });
   QTableWidget::focusInEvent(event);
 }
 
 void TTrovDsgStringGrid::focusOutEvent(QFocusEvent* event) {
-  SetLookFlag(IsGridFocused, false, [this] { RepaintAll(); });
+  SetLook(IsGridFocused, false, [this] { RepaintAll(); });
   QTableWidget::focusOutEvent(event);
 }
 
@@ -514,9 +508,7 @@ TTrovDsgComboBox::TTrovDsgComboBox(QWidget* parent) : QComboBox(parent) {
 }
 
 void TTrovDsgComboBox::SetBorderColor(TColor value) {
-  if (BorderColorValue == value) return;
-  BorderColorValue = value;
-  update();
+  SetLook(BorderColorValue, value, [this] { update(); });
 }
 
 void TTrovDsgComboBox::SetItemHeight(int height) {

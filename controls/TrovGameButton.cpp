@@ -79,16 +79,14 @@ void TTrovGameButton::SetPicIdle(const QImage& picture) {
 }
 
 void TTrovGameButton::SetDowned(bool value) {
-  if (IsDowned == value) return;
-  IsDowned = value;
-  update();
+  SetLook(IsDowned, value, [this] { update(); });
 }
 
 void TTrovGameButton::SetEnabled(bool value) {
-  if (IsEnabledFlag == value) return;
-  IsEnabledFlag = value;
-  update();
-  NotifyAccessibleStateChanged(this, false, true);
+  SetLook(IsEnabledFlag, value, [this] {
+    update();
+    NotifyAccessibleStateChanged(this, false, true);
+  });
 }
 
 void TTrovGameButton::SetDefault(bool value) { IsDefault = value; }

@@ -36,36 +36,32 @@ void TVistaQuadCheckBox::SetCaption(const QString& caption) {
 }
 
 void TVistaQuadCheckBox::SetStyle(TStyle value) {
-  if (StyleValue == value) return;
-  StyleValue = value;
-  update();
+  SetLook(StyleValue, value, [this] { update(); });
 }
 
 void TVistaQuadCheckBox::SetCheckSymbol(TCheckSymbol value) {
-  if (SymbolValue == value) return;
-  SymbolValue = value;
-  update();
+  SetLook(SymbolValue, value, [this] { update(); });
 }
 
 void TVistaQuadCheckBox::SetChecked(bool value) {
-  if (IsChecked == value) return;
-  IsChecked = value;
-  update();
-  NotifyAccessibleStateChanged(this, true, false);
+  SetLook(IsChecked, value, [this] {
+    update();
+    NotifyAccessibleStateChanged(this, true, false);
+  });
 }
 
 void TVistaQuadCheckBox::SetEnabled(bool value) {
-  if (IsEnabledFlag == value) return;
-  IsEnabledFlag = value;
-  update();
-  NotifyAccessibleStateChanged(this, false, true);
+  SetLook(IsEnabledFlag, value, [this] {
+    update();
+    NotifyAccessibleStateChanged(this, false, true);
+  });
 }
 
 void TVistaQuadCheckBox::SetAutosize(bool value) {
-  if (IsAutosize == value) return;
-  IsAutosize = value;
-  FitSize();
-  update();
+  SetLook(IsAutosize, value, [this] {
+    FitSize();
+    update();
+  });
 }
 
 void TVistaQuadCheckBox::SetTabStop(bool value) {
