@@ -32,8 +32,6 @@
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
-TForm_Tessaryn* Form_Tessaryn = nullptr;
-
 namespace {
 
 constexpr TColor MenuPanelColor = 0x655640;
@@ -103,13 +101,11 @@ TForm_Tessaryn::TForm_Tessaryn(TRandomSource* random, QWidget* parent)
   FormCreate();
   // Only a window that started names itself: a failed start throws out of the
   // constructor, and no destructor would take the name back.
-  Form_Tessaryn = this;
   SetMainWindow(this);
 }
 
 TForm_Tessaryn::~TForm_Tessaryn() {
   FormDestroy();
-  if (Form_Tessaryn == this) Form_Tessaryn = nullptr;
   if (MainWindow() == this) SetMainWindow(nullptr);
 }
 
@@ -158,11 +154,8 @@ void TForm_Tessaryn::FormCreate() {
     FailStartup(openFailed);
   }
   SetupData = std::make_unique<TSetupDaten>();
-  try {
-    LoadSetup();
-  } catch (const ESQLiteException&) {
-    // The defaults stay; this step reports nothing.
-  }
+  // Settings that cannot be read are told; the defaults stay for this run.
+  SucceedsOrShowsError([] { LoadSetup(); });
   ApplyLanguage();
   ApplyHints();
   Suspended = false;
@@ -224,13 +217,15 @@ void TForm_Tessaryn::showEvent(QShowEvent* event) {
 
 void TForm_Tessaryn::FormActivate() {
   if (!FirstActivation) return;
+  // Cleared first: showing the intro may deliver the queued first activation of
+  // showEvent, which would start a second intro over the first.
+  FirstActivation = false;
   Sounds.PlayIntro();
   ShowIntro();
-  FirstActivation = false;
 }
 
 void TForm_Tessaryn::ShowIntro() {
-  IntroForm = new TForm_Intro(this);
+  IntroForm = std::make_unique<TForm_Intro>(this);
   IntroForm->OnFinished = [this](QObject*) { IntroFinished(); };
   // Full screen like the main window, so that no panel stays over it.
   IntroForm->showFullScreen();
@@ -245,10 +240,13 @@ void TForm_Tessaryn::IntroFinished() {
     // Released once the timer tick that called us has returned; hidden now, so
     // that it is not left over the language question that may follow.
     IntroForm->hide();
-    IntroForm->deleteLater();
-    IntroForm = nullptr;
+    IntroForm.release()->deleteLater();
   }
-  if (!FirstRunDone()) ShowLanguageDialog();
+  // Called from the intro's timer: an error must be told here, not reach the
+  // event loop. When the marker cannot be read the question waits for the next start.
+  bool firstRun = false;
+  SucceedsOrShowsError([&] { firstRun = !FirstRunDone(); });
+  if (firstRun) ShowLanguageDialog();
 }
 
 void TForm_Tessaryn::ShowLanguageDialog() {
@@ -261,11 +259,8 @@ void TForm_Tessaryn::ShowLanguageDialog() {
     ApplyHints();
   }
   if (TerminationRequested()) return;  // not answered: asked again at the next start
-  try {
-    MarkFirstRun();
-  } catch (const ESQLiteException&) {
-    // Then the question simply comes again at the next start.
-  }
+  // A marker that cannot be written is told; the question then comes again at the next start.
+  SucceedsOrShowsError([] { MarkFirstRun(); });
 }
 
 void TForm_Tessaryn::FormCloseQuery(bool& canClose) { canClose = AskConfirmation(MsgConfirmQuit); }
@@ -273,13 +268,11 @@ void TForm_Tessaryn::FormCloseQuery(bool& canClose) { canClose = AskConfirmation
 void TForm_Tessaryn::FormDestroy() {
   Sounds.SoundShutDown();
   KeyboardHook.Remove();
-  delete IntroForm;
-  IntroForm = nullptr;
+  IntroForm.reset();
   SetupData.reset();
   PlayerData.reset();
   Game.FreeTiles();
-  delete CarouselImage;
-  CarouselImage = nullptr;
+  CarouselImage.reset();
 }
 
 void TForm_Tessaryn::resizeEvent(QResizeEvent* event) {
@@ -348,7 +341,7 @@ void TForm_Tessaryn::Panel_BackResize() {
 }
 
 void TForm_Tessaryn::BuildCarouselFrame() {
-  if (!CarouselImage) CarouselImage = new TImageBox(&Panel_Back);
+  if (!CarouselImage) CarouselImage = std::make_unique<TImageBox>(&Panel_Back);
   CarouselImage->setGeometry(TPhotoCarousel::Left, 0, TPhotoCarousel::Width, Panel_Back.height());
   CarouselImage->show();
   Carousel.BuildCarouselFrame(Image_Back.Picture);

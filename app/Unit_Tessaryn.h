@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "app/ArrowKeyHook.h"
@@ -34,40 +35,15 @@ class EStartupFailed : public std::runtime_error {
 // and in both cases exactly as large as its screen. On top the
 // 41-pixel menu bar with the play button, the title and six buttons at the
 // right; below it the play area, a dark band over a strip of stones.
-class TForm_Tessaryn : public QWidget, public TGameHost {
+class TForm_Tessaryn final : public QWidget, public TGameHost {
   Q_OBJECT
+  // The tests' one way to the window's own state (tests/MainWindowProbe.h).
+  friend struct TMainWindowProbe;
+
  public:
   // random: the game's generator; the program's own is seeded from the clock.
   explicit TForm_Tessaryn(TRandomSource* random = nullptr, QWidget* parent = nullptr);
   ~TForm_Tessaryn() override;
-
-  // Components, in the order of declaration.
-  TPanel Panel_Menu{this};
-  TPanel Panel_Back{this};
-  TTrovGameButton Button_Play{&Panel_Menu};
-  TImageBox Image_Back{&Panel_Back};
-  TImageBox Image_Menu{&Panel_Menu};
-  TTrovGameButton Button_Info{&Panel_Menu};
-  TTrovGameButton Button_Help{&Panel_Menu};
-  TTrovGameButton Button_Setup{&Panel_Menu};
-  TTrovGameButton Button_Close{&Panel_Menu};
-  TTrovGameButton Button_Highscore{&Panel_Menu};
-  QTimer TimerCounter;
-  std::array<QImage, 2> ImageList_Menu;  // 0: new game (film strip), 1: abort (red cross)
-  TTrovGameButton Button_Time{&Panel_Menu};
-
-  // Own fields.
-  bool Suspended = false;  // a menu dialog bracket runs: no counting, no music
-  bool FirstActivation = true;
-  TForm_Intro* IntroForm = nullptr;
-  TPlayClock Clock;    // Hours, Minutes, Seconds, PlayTimeText
-  TGameSounds Sounds;  // Channels: the five sound slots and the volume found at start-up
-  TImageBox* CarouselImage = nullptr;
-  TPhotoCarousel Carousel;
-  std::unique_ptr<TRandomSource> OwnRandom;
-  TGame Game;  // Playing, TargetIndex, TargetSequence, Tiles
-  TArrowKeyHook KeyboardHook;
-  // Shows a modal dialog and answers its result; tests answer dialogs through it.
 
   // Start-up and shutdown.
   void FormCreate();
@@ -128,13 +104,38 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  bool IsBoardKey(const QKeyEvent& event) const;
-  void SetMenuHint(TTrovGameButton& button, const QString& hint);
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Components, in the order of declaration.
+  TPanel Panel_Menu{this};
+  TPanel Panel_Back{this};
+  TTrovGameButton Button_Play{&Panel_Menu};
+  TImageBox Image_Back{&Panel_Back};
+  TImageBox Image_Menu{&Panel_Menu};
+  TTrovGameButton Button_Info{&Panel_Menu};
+  TTrovGameButton Button_Help{&Panel_Menu};
+  TTrovGameButton Button_Setup{&Panel_Menu};
+  TTrovGameButton Button_Close{&Panel_Menu};
+  TTrovGameButton Button_Highscore{&Panel_Menu};
+  QTimer TimerCounter;
+  std::array<QImage, 2> ImageList_Menu;  // 0: new game (film strip), 1: abort (red cross)
+  TTrovGameButton Button_Time{&Panel_Menu};
+
+  // Own fields.
+  bool Suspended = false;  // a menu dialog bracket runs: no counting, no music
+  bool FirstActivation = true;
+  std::unique_ptr<TForm_Intro> IntroForm;  // while the intro plays
+  TPlayClock Clock;                        // Hours, Minutes, Seconds, PlayTimeText
+  TGameSounds Sounds;  // Channels: the five sound slots and the volume found at start-up
+  std::unique_ptr<TImageBox> CarouselImage;  // made at the first layout of the play area
+  TPhotoCarousel Carousel;
+  std::unique_ptr<TRandomSource> OwnRandom;
+  TGame Game;  // Playing, TargetIndex, TargetSequence, Tiles
+  TArrowKeyHook KeyboardHook;
+
   enum class TBracketEnd { Normal, Aborted };
   // Runs a menu command's dialog: the clock pauses, the arrow keys go to the
   // dialog and the music stops; afterwards all comes back, except that an
@@ -149,8 +150,7 @@ class TForm_Tessaryn : public QWidget, public TGameHost {
   void MakeFolder(QString& folder, TSpecialFolder where, const QString& failure);
   void SetUpMenuButton(TTrovGameButton& button, int left, int top, int width, int height,
                        const QImage& glyph);
+  bool IsBoardKey(const QKeyEvent& event) const;
+  void SetMenuHint(TTrovGameButton& button, const QString& hint);
   QMetaObject::Connection ScreenGeometryWatch;
 };
-
-// The one main window, for the parts of the program that must reach it.
-extern TForm_Tessaryn* Form_Tessaryn;

@@ -13,6 +13,7 @@
 #include "media/FuncUnit.h"
 #include "media/ResourceCatalogue.h"
 #include "media/Unit_Form_Intro.h"
+#include "tests/MainWindowProbe.h"
 
 namespace {
 
@@ -90,8 +91,8 @@ void BM_DrawBackground(benchmark::State& state) {
   form.setGeometry(0, 0, 1920, 1080);
   form.show();
   for (auto _ : state) form.DrawBackground();
-  state.counters["width"] = form.Image_Back.width();
-  state.counters["height"] = form.Image_Back.height();
+  state.counters["width"] = Probe(form).Image_Back.width();
+  state.counters["height"] = Probe(form).Image_Back.height();
 }
 BENCHMARK(BM_DrawBackground)->Unit(benchmark::kMillisecond);
 

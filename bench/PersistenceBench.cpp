@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include <benchmark/benchmark.h>
+#include <stdexcept>
 
 #include <QTemporaryDir>
 
@@ -18,7 +19,7 @@ struct TResultsDatabase {
 
   explicit TResultsDatabase(int results) {
     Database = std::make_unique<TSQLiteDatabase>(Folder.filePath("Tessaryn.dbs"));
-    CreateTables();
+    if (!CreateTables()) throw std::runtime_error("the tables could not be made");
     Database->StartTransaction();
     for (int i = 1; i <= results; ++i) {
       LastId = FormatRecordId("SR", QString::number(i));

@@ -18,6 +18,7 @@
 #include "app/Unit_Tessaryn.h"
 #include "controls/MessageBoxes.h"
 #include "dialogs/Unit_DLG_Player.h"
+#include "tests/MainWindowProbe.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ int main(int argc, char** argv) {
   LoadProgramFonts();
   TFirstPaint firstPaint;
   TForm_Tessaryn form;
-  form.FirstActivation = false;
-  form.Image_Back.installEventFilter(&firstPaint);
+  Probe(form).FirstActivation = false;
+  Probe(form).Image_Back.installEventFilter(&firstPaint);
   form.show();
   QTimer::singleShot(10000, qApp,
                      [] { QCoreApplication::exit(1); });  // should the paint never come

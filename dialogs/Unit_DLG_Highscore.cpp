@@ -139,8 +139,8 @@ void TDLG_Highscore::FillList() {
 
 void TDLG_Highscore::AddRow(const TSQLiteTable& table) {
   TTrovDsgStringGrid& grid = StringGrid_Highscore;
-  auto* data = new THighscoreData(this);
-  data->Spieler_ID = table.CellText(table.ColumnIndex(QStringLiteral("Spieler_ID")));
+  auto* rowData = new THighscoreData(this);
+  rowData->Spieler_ID = table.CellText(table.ColumnIndex(QStringLiteral("Spieler_ID")));
   const int row = table.CurrentRow() + 1;
   grid.SetCells(0, row, QString::number(row));
   grid.SetCells(1, row, table.CellText(table.ColumnIndex(QStringLiteral("Name"))));
@@ -149,16 +149,19 @@ void TDLG_Highscore::AddRow(const TSQLiteTable& table) {
     date.clear();
   grid.SetCells(2, row, date);
   grid.SetCells(3, row, table.CellText(table.ColumnIndex(QStringLiteral("Spielzeit"))));
-  grid.SetObjects(0, row, data);
+  grid.SetObjects(0, row, rowData);
 }
 
 void TDLG_Highscore::Button_ClearClick() {
   if (!AskConfirmation(MsgConfirmClearHighscore)) return;
-  if (ClearResults()) {
-    FillList();
-  } else {
+  try {
+    ClearResults();
+  } catch (const std::exception&) {
     ShowErrorBox(MsgClearHighscoreFailed);
+    return;
   }
+  // The list is read anew; should that fail, the error is told and the dialog stays open.
+  SucceedsOrShowsError([this] { FillList(); });
 }
 
 void TDLG_Highscore::Timer1Timer() {

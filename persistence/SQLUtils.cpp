@@ -44,6 +44,12 @@ void ExecuteInOwnTransaction(const QString& sql) {
   InOwnTransaction([&] { Database->Execute(sql); });
 }
 
+// A write into a missing settings table would vanish without a word.
+void RequireSetupTable() {
+  if (!Database->HasTable(SetupTable))
+    throw ESQLiteException(QStringLiteral("No such table: ") + SetupTable);
+}
+
 bool RowExists(const QString& id) {
   return Database
              ->Query(QStringLiteral("SELECT Setup_ID FROM tab_setup WHERE Setup_ID=") +
@@ -137,8 +143,8 @@ QString NextRecordId(const QString& prefix, const QString& table, const QString&
   return FormatRecordId(prefix, number);
 }
 
-bool LoadSetup() {
-  if (!Database->HasTable(SetupTable)) return false;
+void LoadSetup() {
+  if (!Database->HasTable(SetupTable)) return;
   const auto row =
       Database->Query(QStringLiteral("SELECT * FROM tab_setup WHERE Setup_ID=\"SP00000001\""));
   if (row->RowCount() > 0) {
@@ -150,11 +156,10 @@ bool LoadSetup() {
     SetupData->Volume = WholeNumberOr(cell("Volume"), 50);
     SetupData->Lang = WholeNumberOr(cell("Lang"), 0);
   }
-  return true;
 }
 
-bool SaveSetup() {
-  if (!Database->HasTable(SetupTable)) return false;
+void SaveSetup() {
+  RequireSetupTable();
   const QString sound = Flag(SetupData->Sound), music = Flag(SetupData->Music);
   const QString volume = QString::number(SetupData->Volume),
                 lang = QString::number(SetupData->Lang);
@@ -168,20 +173,17 @@ bool SaveSetup() {
                         QStringLiteral("WHERE Setup_ID=") + QuoteText(SettingsRowId)}
           : InsertSetupRowLines(SettingsRowId, sound, music, volume, lang);
   ExecuteInOwnTransaction(JoinLines(lines));
-  return true;
 }
 
-bool SaveSetupAs(const TSetupDaten& wanted) {
+void SaveSetupAs(const TSetupDaten& wanted) {
   const TSetupDaten kept = *SetupData;
   *SetupData = wanted;
   try {
-    if (SaveSetup()) return true;
+    SaveSetup();
   } catch (...) {
     *SetupData = kept;
     throw;
   }
-  *SetupData = kept;
-  return false;
 }
 
 bool FirstRunDone() {
@@ -190,12 +192,11 @@ bool FirstRunDone() {
              ->RowCount() > 0;
 }
 
-bool MarkFirstRun() {
-  if (!Database->HasTable(SetupTable)) return false;
-  if (RowExists(FirstRunMarkerId)) return true;
+void MarkFirstRun() {
+  RequireSetupTable();
+  if (RowExists(FirstRunMarkerId)) return;
   const QString zero = QStringLiteral("0");
   ExecuteInOwnTransaction(JoinLines(InsertSetupRowLines(FirstRunMarkerId, zero, zero, zero, zero)));
-  return true;
 }
 
 QString FormatPlayTime(std::chrono::seconds playTime) {
@@ -257,16 +258,11 @@ int RankOfResult(const QString& id) {
   return count;
 }
 
-bool ClearResults() {
-  try {
-    InOwnTransaction([] {
-      if (Database->HasTable(PlayerTable))
-        Database->Execute(QStringLiteral("DELETE FROM tab_spieler"));
-    });
-    return true;
-  } catch (...) {
-    return false;
-  }
+void ClearResults() {
+  InOwnTransaction([] {
+    if (Database->HasTable(PlayerTable))
+      Database->Execute(QStringLiteral("DELETE FROM tab_spieler"));
+  });
 }
 
 std::optional<std::chrono::seconds> ParsePlayTime(const QString& text) {

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QTest>
+#include <chrono>
 
 #include "app/Unit_Tessaryn.h"
 #include "dialogs/Unit_DLG_Player.h"
@@ -17,6 +18,7 @@
 #include "tests/AccessibleQuery.h"
 #include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
+#include "tests/MainWindowProbe.h"
 #include "tests/MessageBoxRecorder.h"
 
 namespace {
@@ -44,7 +46,9 @@ struct TAccessibleMainWindow : testing::Test {
       }
       return int(QDialog::Rejected);
     };
-    Form.FirstActivation = false;
+    Probe(Form).FirstActivation = false;
+    // The clock ticks only when a test ticks it, whatever the machine's speed.
+    Probe(Form).TimerCounter.setInterval(std::chrono::hours(24));
     Form.setGeometry(0, 0, 1024, 768);
     Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
@@ -60,7 +64,7 @@ struct TAccessibleMainWindow : testing::Test {
     QTest::keyClick(&Form, Qt::Key_F4);
     ASSERT_EQ(SetupData->Lang, code);
   }
-  TPuzzleMemo* Tile(int photo) { return Form.Game.Tiles[static_cast<size_t>(photo)].get(); }
+  TPuzzleMemo* Tile(int photo) { return Probe(Form).Game.Tiles[static_cast<size_t>(photo)].get(); }
 };
 
 struct TLanguageNames {
@@ -88,9 +92,12 @@ TEST_F(TAccessibleMainWindow, MenuButtonsAndThePlayTimeAreNamedInTheChosenLangua
     SCOPED_TRACE(names.Language);
     ChooseLanguage(names.Language);
     const std::pair<TTrovGameButton*, const char*> buttons[] = {
-        {&Form.Button_Play, names.NewGame},   {&Form.Button_Help, names.Help},
-        {&Form.Button_Info, names.Info},      {&Form.Button_Highscore, names.Highscore},
-        {&Form.Button_Setup, names.Settings}, {&Form.Button_Close, names.Exit}};
+        {&Probe(Form).Button_Play, names.NewGame},
+        {&Probe(Form).Button_Help, names.Help},
+        {&Probe(Form).Button_Info, names.Info},
+        {&Probe(Form).Button_Highscore, names.Highscore},
+        {&Probe(Form).Button_Setup, names.Settings},
+        {&Probe(Form).Button_Close, names.Exit}};
     for (const auto& [button, name] : buttons) {
       QAccessibleInterface* face = Accessible(button);
       EXPECT_EQ(face->role(), QAccessible::Button) << name;
@@ -100,7 +107,7 @@ TEST_F(TAccessibleMainWindow, MenuButtonsAndThePlayTimeAreNamedInTheChosenLangua
       EXPECT_TRUE(face->actionInterface()->actionNames().contains(
           QAccessibleActionInterface::pressAction()));
     }
-    QAccessibleInterface* time = Accessible(&Form.Button_Time);
+    QAccessibleInterface* time = Accessible(&Probe(Form).Button_Time);
     EXPECT_EQ(time->role(), QAccessible::StaticText);
     EXPECT_EQ(time->text(QAccessible::Name), QString::fromUtf8(names.PlayTime));
   }
@@ -110,7 +117,7 @@ TEST_F(TAccessibleMainWindow, TheMenuBarAndTheWindowAreNoLongerUnnamedFillers) {
   QAccessibleInterface* window = Accessible(&Form);
   EXPECT_EQ(window->text(QAccessible::Name), "Tessaryn Puzzle");
   EXPECT_EQ(window->role(), QAccessible::Window);
-  for (TTrovGameButton* button : Form.Panel_Menu.findChildren<TTrovGameButton*>()) {
+  for (TTrovGameButton* button : Probe(Form).Panel_Menu.findChildren<TTrovGameButton*>()) {
     QAccessibleInterface* face = Accessible(button);
     EXPECT_NE(face->role(), QAccessible::Client);
     EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << button->geometry().x();
@@ -119,17 +126,18 @@ TEST_F(TAccessibleMainWindow, TheMenuBarAndTheWindowAreNoLongerUnnamedFillers) {
 
 TEST_F(TAccessibleMainWindow, TheTimeDisplayReadsTheRunningClock) {
   QTest::keyClick(&Form, Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
-  EXPECT_EQ(NameOf(&Form.Button_Time), "Spielzeit 00:00:00");
+  ASSERT_TRUE(Probe(Form).Game.Playing);
+  EXPECT_EQ(NameOf(&Probe(Form).Button_Time), "Spielzeit 00:00:00");
   for (int second = 0; second < 83; ++second) Form.TimerCounterTimer();
-  EXPECT_EQ(NameOf(&Form.Button_Time), "Spielzeit 00:01:23");
-  EXPECT_EQ(NameOf(&Form.Button_Play), "Spiel abbrechen");
-  EXPECT_EQ(Accessible(&Form.Button_Play)->text(QAccessible::Description), "Spiel abbrechen (ESC)");
+  EXPECT_EQ(NameOf(&Probe(Form).Button_Time), "Spielzeit 00:01:23");
+  EXPECT_EQ(NameOf(&Probe(Form).Button_Play), "Spiel abbrechen");
+  EXPECT_EQ(Accessible(&Probe(Form).Button_Play)->text(QAccessible::Description),
+            "Spiel abbrechen (ESC)");
 }
 
 TEST_F(TAccessibleMainWindow, EveryTileSaysWhereItIsAndWhetherItIsFaceUp) {
   QTest::keyClick(&Form, Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
+  ASSERT_TRUE(Probe(Form).Game.Playing);
   QStringList names;
   for (int k = 1; k <= 25; ++k) {
     TPuzzleMemo* tile = Tile(k);
@@ -144,8 +152,8 @@ TEST_F(TAccessibleMainWindow, EveryTileSaysWhereItIsAndWhetherItIsFaceUp) {
   EXPECT_EQ(names.size(), 25) << "each place is named once";
 
   // The target found with a real press turns the name; a wrong tile's peek does not.
-  TPuzzleMemo* target = Tile(Form.Game.TargetSequence[1]);
-  TPuzzleMemo* other = Tile(Form.Game.TargetSequence[2]);
+  TPuzzleMemo* target = Tile(Probe(Form).Game.TargetSequence[1]);
+  TPuzzleMemo* other = Tile(Probe(Form).Game.TargetSequence[2]);
   const QString otherName = NameOf(other);
   QTest::mousePress(other, Qt::LeftButton);
   EXPECT_TRUE(Accessible(other)->state().pressed);
@@ -157,7 +165,7 @@ TEST_F(TAccessibleMainWindow, EveryTileSaysWhereItIsAndWhetherItIsFaceUp) {
 
 TEST_F(TAccessibleMainWindow, TileNamesFollowTheLanguage) {
   QTest::keyClick(&Form, Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
+  ASSERT_TRUE(Probe(Form).Game.Playing);
   TPuzzleMemo* middle = nullptr;  // row 2, column 3
   for (int k = 1; k <= 25; ++k)
     if (Tile(k)->pos() == QPoint(643, 134)) middle = Tile(k);
@@ -177,7 +185,7 @@ TEST_F(TAccessibleMainWindow, TheFramedTileIsTheFocusedOne) {
   auto focused = [&] {
     std::vector<int> cells;
     for (int cell = 0; cell < 25; ++cell)
-      if (Accessible(Form.Game.TileAt(cell))->state().focused) cells.push_back(cell);
+      if (Accessible(Probe(Form).Game.TileAt(cell))->state().focused) cells.push_back(cell);
     return cells;
   };
   EXPECT_TRUE(focused().empty());
@@ -185,5 +193,5 @@ TEST_F(TAccessibleMainWindow, TheFramedTileIsTheFocusedOne) {
   QTest::keyClick(&Form, Qt::Key_Right);
   QTest::keyClick(&Form, Qt::Key_Down);
   EXPECT_EQ(focused(), std::vector<int>{6});
-  EXPECT_EQ(NameOf(Form.Game.TileAt(6)), "Foto, Reihe 2, Spalte 2, verdeckt");
+  EXPECT_EQ(NameOf(Probe(Form).Game.TileAt(6)), "Foto, Reihe 2, Spalte 2, verdeckt");
 }

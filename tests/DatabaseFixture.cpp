@@ -40,3 +40,13 @@ QString ErrorOf(const std::function<void()>& action) {
   }
   return "(no error)";
 }
+
+TLockedElsewhere::TLockedElsewhere(const QString& file) {
+  EXPECT_EQ(sqlite3_open(file.toUtf8().constData(), &Other), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(Other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+}
+
+TLockedElsewhere::~TLockedElsewhere() {
+  sqlite3_exec(Other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(Other);
+}

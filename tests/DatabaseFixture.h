@@ -11,6 +11,8 @@
 
 #include "persistence/VarUnit.h"
 
+struct sqlite3;
+
 // A fresh database file in a temporary folder as the program's Database, fresh
 // SetupData and PlayerData, and recorders for the statements and error messages.
 class TDatabaseFixture : public testing::Test {
@@ -31,3 +33,16 @@ class TDatabaseFixture : public testing::Test {
 
 // The text of the database error the action raises, or "(no error)".
 QString ErrorOf(const std::function<void()>& action);
+
+// Another connection that holds the file's exclusive lock while it lives, as a
+// backup tool might: the program's statements fail once their busy timeout ends.
+class TLockedElsewhere {
+ public:
+  explicit TLockedElsewhere(const QString& file);
+  ~TLockedElsewhere();
+  TLockedElsewhere(const TLockedElsewhere&) = delete;
+  TLockedElsewhere& operator=(const TLockedElsewhere&) = delete;
+
+ private:
+  sqlite3* Other = nullptr;
+};

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QTest>
+#include <chrono>
 
 #include "app/ArrowKeyHook.h"
 #include "app/MainLayout.h"
@@ -18,10 +19,13 @@
 #include "media/FuncUnit.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/DatabaseFixture.h"
 #include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
+#include "tests/MainWindowProbe.h"
 #include "tests/MessageBoxRecorder.h"
 
+#include <optional>
 #include <set>
 
 TEST(MainLayout, MenuButtonsAt1024) {
@@ -58,7 +62,7 @@ struct TMainWindow : testing::Test {
     Boxes.OnDialog = [this](QDialog& dialog) {
       if (qobject_cast<TDLG_Great*>(&dialog)) return ++Congratulations, int(QDialog::Accepted);
       Dialogs << dialog.metaObject()->className();
-      EXPECT_FALSE(Form.KeyboardHook.Installed() && Dialogs.last() != "TDLG_Language")
+      EXPECT_FALSE(Probe(Form).KeyboardHook.Installed() && Dialogs.last() != "TDLG_Language")
           << "menu dialogs get the arrow keys";
       if (auto* player = qobject_cast<TDLG_Player*>(&dialog)) {
         player->ComboBox_Name.setEditText("Anna");
@@ -67,7 +71,11 @@ struct TMainWindow : testing::Test {
       }
       return int(QDialog::Rejected);
     };
-    Form.FirstActivation = false;  // no intro over the window under test
+    Probe(Form).FirstActivation = false;  // no intro over the window under test
+    // The play clock ticks once a second, and here only when a test ticks it
+    // (TimerCounterTimer): a loaded machine must not add play time to a game.
+    ASSERT_EQ(Probe(Form).TimerCounter.interval(), 1000);
+    Probe(Form).TimerCounter.setInterval(std::chrono::hours(24));
     Form.setGeometry(0, 0, 1024, 768);
     Form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
@@ -84,29 +92,33 @@ struct TMainWindow : testing::Test {
 }  // namespace
 
 TEST_F(TMainWindow, PanelsAndButtonsAt1024x768) {
-  EXPECT_EQ(Form.Panel_Menu.geometry(), QRect(0, 0, 1024, 41));
-  EXPECT_EQ(Form.Panel_Back.geometry(), QRect(0, 41, 1024, 727));
-  EXPECT_EQ(Form.Image_Back.size(), QSize(1024, 727));
-  EXPECT_EQ(Form.Button_Play.geometry(), QRect(10, 5, 30, 30));
+  EXPECT_EQ(Probe(Form).Panel_Menu.geometry(), QRect(0, 0, 1024, 41));
+  EXPECT_EQ(Probe(Form).Panel_Back.geometry(), QRect(0, 41, 1024, 727));
+  EXPECT_EQ(Probe(Form).Image_Back.size(), QSize(1024, 727));
+  EXPECT_EQ(Probe(Form).Button_Play.geometry(), QRect(10, 5, 30, 30));
   const std::pair<TTrovGameButton*, QRect> buttons[] = {
-      {&Form.Button_Close, {988, 8, 26, 24}},     {&Form.Button_Setup, {962, 8, 26, 24}},
-      {&Form.Button_Highscore, {936, 8, 26, 24}}, {&Form.Button_Info, {910, 8, 26, 24}},
-      {&Form.Button_Help, {884, 8, 26, 24}},      {&Form.Button_Time, {808, 8, 68, 24}}};
+      {&Probe(Form).Button_Close, {988, 8, 26, 24}},
+      {&Probe(Form).Button_Setup, {962, 8, 26, 24}},
+      {&Probe(Form).Button_Highscore, {936, 8, 26, 24}},
+      {&Probe(Form).Button_Info, {910, 8, 26, 24}},
+      {&Probe(Form).Button_Help, {884, 8, 26, 24}},
+      {&Probe(Form).Button_Time, {808, 8, 68, 24}}};
   for (const auto& [button, geometry] : buttons) EXPECT_EQ(button->geometry(), geometry);
-  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:00");
-  EXPECT_TRUE(Form.Button_Time.Downed());
-  ASSERT_NE(Form.CarouselImage, nullptr);
-  EXPECT_EQ(Form.CarouselImage->geometry(), QRect(10, 0, 366, 727));
-  EXPECT_EQ(Form.Carousel.ShownPhotos[1], Form.Game.TargetIndex) << "a random photo to begin with";
+  EXPECT_EQ(Probe(Form).Button_Time.Caption(), "00:00:00");
+  EXPECT_TRUE(Probe(Form).Button_Time.Downed());
+  ASSERT_NE(Probe(Form).CarouselImage.get(), nullptr);
+  EXPECT_EQ(Probe(Form).CarouselImage->geometry(), QRect(10, 0, 366, 727));
+  EXPECT_EQ(Probe(Form).Carousel.ShownPhotos[1], Probe(Form).Game.TargetIndex)
+      << "a random photo to begin with";
 }
 
 TEST_F(TMainWindow, MenuBarGradientAndPlayAreaBandOverStones) {
-  const QImage& menu = Form.Image_Menu.Picture;
+  const QImage& menu = Probe(Form).Image_Menu.Picture;
   ASSERT_EQ(menu.size(), QSize(1024, 41));
   EXPECT_EQ(menu.pixel(2, 0), RgbOf(0xB7BDC8));
   EXPECT_EQ(menu.pixel(2, 40), RgbOf(0x555E6C));
 
-  const QImage& back = Form.Image_Back.Picture;
+  const QImage& back = Probe(Form).Image_Back.Picture;
   ASSERT_EQ(back.size(), QSize(1024, 727));
   EXPECT_EQ(back.pixel(500, 0), RgbOf(0x0D0F0F));
   QImage stones;
@@ -123,27 +135,27 @@ TEST_F(TMainWindow, MenuBarGradientAndPlayAreaBandOverStones) {
 TEST_F(TMainWindow, HintsFollowThePlayingFlag) {
   ApplyLanguage(LangEnglish);
   Form.ApplyHints();
-  EXPECT_EQ(Form.Button_Play.toolTip(), "New play (F5)");
+  EXPECT_EQ(Probe(Form).Button_Play.toolTip(), "New play (F5)");
   Form.SetPlaying(true);
   Form.ApplyHints();
-  EXPECT_EQ(Form.Button_Play.toolTip(), "Abort play (ESC)");
-  EXPECT_EQ(Form.Button_Close.toolTip(), "Exit (Strg+X)");
-  EXPECT_EQ(Form.Button_Play.PicIdle(), Form.ImageList_Menu[1]);
+  EXPECT_EQ(Probe(Form).Button_Play.toolTip(), "Abort play (ESC)");
+  EXPECT_EQ(Probe(Form).Button_Close.toolTip(), "Exit (Strg+X)");
+  EXPECT_EQ(Probe(Form).Button_Play.PicIdle(), Probe(Form).ImageList_Menu[1]);
   Form.SetPlaying(false);
-  EXPECT_EQ(Form.Button_Play.PicIdle(), Form.ImageList_Menu[0]);
+  EXPECT_EQ(Probe(Form).Button_Play.PicIdle(), Probe(Form).ImageList_Menu[0]);
   ApplyLanguage(LangGerman);
 }
 
 TEST_F(TMainWindow, ClosingAsksFirst) {
   Boxes.Answers = {false, false, true};
-  QTest::mouseClick(&Form.Button_Close, Qt::LeftButton);
+  QTest::mouseClick(&Probe(Form).Button_Close, Qt::LeftButton);
   EXPECT_TRUE(Form.isVisible());
   Key(Qt::Key_X, Qt::ControlModifier);
   EXPECT_TRUE(Form.isVisible());
   Key(Qt::Key_F1, Qt::AltModifier);
   Key(Qt::Key_F5, Qt::ControlModifier);
   EXPECT_EQ(Boxes.Boxes.size(), 2) << "Alt and Ctrl with other keys do nothing";
-  EXPECT_FALSE(Form.Game.Playing);
+  EXPECT_FALSE(Probe(Form).Game.Playing);
   Key(Qt::Key_F4, Qt::AltModifier);
   EXPECT_FALSE(Form.isVisible());
   ASSERT_EQ(Boxes.Boxes.size(), 3);
@@ -156,14 +168,14 @@ TEST_F(TMainWindow, F5StartsAGameOnTheBoard) {
   Key(Qt::Key_Escape);
   EXPECT_TRUE(Boxes.Boxes.isEmpty()) << "Esc while idle does nothing";
   Key(Qt::Key_F5, Qt::ShiftModifier);
-  ASSERT_TRUE(Form.Game.Playing);
-  EXPECT_TRUE(Form.TimerCounter.isActive());
-  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:00");
-  EXPECT_EQ(Form.Button_Play.toolTip(), "Spiel abbrechen (ESC)");
+  ASSERT_TRUE(Probe(Form).Game.Playing);
+  EXPECT_TRUE(Probe(Form).TimerCounter.isActive());
+  EXPECT_EQ(Probe(Form).Button_Time.Caption(), "00:00:00");
+  EXPECT_EQ(Probe(Form).Button_Play.toolTip(), "Spiel abbrechen (ESC)");
   std::set<std::pair<int, int>> cells;
   for (int k = 1; k <= 25; ++k) {
-    const TPuzzleMemo* tile = Form.Game.Tiles[static_cast<size_t>(k)].data();
-    ASSERT_TRUE(tile && tile->isVisible() && tile->parentWidget() == &Form.Panel_Back);
+    const TPuzzleMemo* tile = Probe(Form).Game.Tiles[static_cast<size_t>(k)].data();
+    ASSERT_TRUE(tile && tile->isVisible() && tile->parentWidget() == &Probe(Form).Panel_Back);
     cells.insert({tile->x(), tile->y()});
   }
   std::set<std::pair<int, int>> expected;
@@ -171,44 +183,44 @@ TEST_F(TMainWindow, F5StartsAGameOnTheBoard) {
     for (int y : {10, 134, 258, 382, 506}) expected.insert({x, y});
   EXPECT_EQ(cells, expected);
   Form.TimerCounterTimer();
-  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:01");
+  EXPECT_EQ(Probe(Form).Button_Time.Caption(), "00:00:01");
 }
 
 TEST_F(TMainWindow, AbortIsAskedInsideTheBracket) {
   Key(Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
+  ASSERT_TRUE(Probe(Form).Game.Playing);
   bool suspendedDuringQuestion = false, hookDuringQuestion = true;
   Boxes.WhileShown = [&] {
-    suspendedDuringQuestion = Form.Suspended;
-    hookDuringQuestion = Form.KeyboardHook.Installed();
+    suspendedDuringQuestion = Probe(Form).Suspended;
+    hookDuringQuestion = Probe(Form).KeyboardHook.Installed();
   };
   Boxes.Answers = {false, true};
   Key(Qt::Key_Escape);
   EXPECT_TRUE(suspendedDuringQuestion);
   EXPECT_FALSE(hookDuringQuestion);
   EXPECT_EQ(Boxes.Boxes[0].Text, "Möchten Sie das Spiel wirklich beenden?");
-  EXPECT_TRUE(Form.Game.Playing) << "No: the game goes on";
-  EXPECT_FALSE(Form.Suspended);
-  EXPECT_TRUE(Form.KeyboardHook.Installed());
-  QTest::mouseClick(&Form.Button_Play, Qt::LeftButton);
-  EXPECT_FALSE(Form.Game.Playing);
-  EXPECT_FALSE(Form.TimerCounter.isActive());
-  EXPECT_EQ(Form.Game.Tiles[1], nullptr);
-  EXPECT_TRUE(Form.KeyboardHook.Installed());
-  EXPECT_TRUE(Form.Suspended) << "an abort leaves the bracket early";
-  EXPECT_EQ(Form.Carousel.ShownPhotos[1], Form.Game.TargetIndex);
+  EXPECT_TRUE(Probe(Form).Game.Playing) << "No: the game goes on";
+  EXPECT_FALSE(Probe(Form).Suspended);
+  EXPECT_TRUE(Probe(Form).KeyboardHook.Installed());
+  QTest::mouseClick(&Probe(Form).Button_Play, Qt::LeftButton);
+  EXPECT_FALSE(Probe(Form).Game.Playing);
+  EXPECT_FALSE(Probe(Form).TimerCounter.isActive());
+  EXPECT_EQ(Probe(Form).Game.Tiles[1], nullptr);
+  EXPECT_TRUE(Probe(Form).KeyboardHook.Installed());
+  EXPECT_TRUE(Probe(Form).Suspended) << "an abort leaves the bracket early";
+  EXPECT_EQ(Probe(Form).Carousel.ShownPhotos[1], Probe(Form).Game.TargetIndex);
 }
 
 TEST_F(TMainWindow, ThePlayClockRestsWhileSuspended) {
   Key(Qt::Key_F5);
   Form.TimerCounterTimer();
-  Form.Suspended = true;
+  Probe(Form).Suspended = true;
   Form.TimerCounterTimer();
   Form.TimerCounterTimer();
-  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:01");
-  Form.Suspended = false;
+  EXPECT_EQ(Probe(Form).Button_Time.Caption(), "00:00:01");
+  Probe(Form).Suspended = false;
   Form.TimerCounterTimer();
-  EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02");
+  EXPECT_EQ(Probe(Form).Clock.PlayTimeText, "00:00:02");
 }
 
 TEST_F(TMainWindow, AMinimisedGameRestsItsClockAndMusic) {
@@ -220,28 +232,28 @@ TEST_F(TMainWindow, AMinimisedGameRestsItsClockAndMusic) {
   EXPECT_FALSE(Form.IsMusicPlaying()) << "the music pauses at once";
   Form.TimerCounterTimer();
   Form.TimerCounterTimer();
-  EXPECT_EQ(Form.Button_Time.Caption(), "00:00:01");
+  EXPECT_EQ(Probe(Form).Button_Time.Caption(), "00:00:01");
   EXPECT_FALSE(Form.IsMusicPlaying());
   Form.showNormal();
   QTRY_VERIFY(!Form.BoardOffScreen());
   Form.TimerCounterTimer();
-  EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02");
+  EXPECT_EQ(Probe(Form).Clock.PlayTimeText, "00:00:02");
   EXPECT_TRUE(Form.IsMusicPlaying());
   Form.hide();
   Form.TimerCounterTimer();
-  EXPECT_EQ(Form.Clock.PlayTimeText, "00:00:02") << "a hidden window rests too";
-  EXPECT_TRUE(Form.Game.Playing) << "nothing else changes";
+  EXPECT_EQ(Probe(Form).Clock.PlayTimeText, "00:00:02") << "a hidden window rests too";
+  EXPECT_TRUE(Probe(Form).Game.Playing) << "nothing else changes";
 }
 
 TEST_F(TMainWindow, OnePressOfAnArrowMovesTheCarouselByOne) {
-  Form.Game.TargetIndex = 24;
+  Probe(Form).Game.TargetIndex = 24;
   Key(Qt::Key_Down);
-  EXPECT_EQ(Form.Game.TargetIndex, 25);
+  EXPECT_EQ(Probe(Form).Game.TargetIndex, 25);
   Key(Qt::Key_Down);
-  EXPECT_EQ(Form.Game.TargetIndex, 1);
+  EXPECT_EQ(Probe(Form).Game.TargetIndex, 1);
   Key(Qt::Key_Up);
-  EXPECT_EQ(Form.Game.TargetIndex, 25);
-  EXPECT_EQ(Form.Carousel.ShownPhotos, (std::array<int, 3>{24, 25, 1}));
+  EXPECT_EQ(Probe(Form).Game.TargetIndex, 25);
+  EXPECT_EQ(Probe(Form).Carousel.ShownPhotos, (std::array<int, 3>{24, 25, 1}));
   // A held key repeats as release and press pairs: it moves on once per repeat.
   KeyEvent(QEvent::KeyPress, Qt::Key_Down, false);
   for (int repeat = 0; repeat < 3; ++repeat) {
@@ -249,16 +261,16 @@ TEST_F(TMainWindow, OnePressOfAnArrowMovesTheCarouselByOne) {
     KeyEvent(QEvent::KeyPress, Qt::Key_Down, true);
   }
   KeyEvent(QEvent::KeyRelease, Qt::Key_Down, false);
-  EXPECT_EQ(Form.Game.TargetIndex, 4);
+  EXPECT_EQ(Probe(Form).Game.TargetIndex, 4);
 }
 
 TEST_F(TMainWindow, ArrowsWhilePlayingAreSwallowed) {
   Key(Qt::Key_F5);
-  const auto shown = Form.Carousel.ShownPhotos;
+  const auto shown = Probe(Form).Carousel.ShownPhotos;
   Key(Qt::Key_Down);
   Key(Qt::Key_Up);
-  EXPECT_EQ(Form.Game.TargetIndex, 1);
-  EXPECT_EQ(Form.Carousel.ShownPhotos, shown);
+  EXPECT_EQ(Probe(Form).Game.TargetIndex, 1);
+  EXPECT_EQ(Probe(Form).Carousel.ShownPhotos, shown);
 }
 
 TEST(DesktopLanguage, GermanAndSpanishLocalesAreTheirsEveryOtherIsEnglish) {
@@ -310,7 +322,7 @@ TEST(ProgramFonts, ArialMeasuresAsLiberationSans) {
 
 TEST_F(TMainWindow, AWholeGamePlayedWithTheMouse) {
   Key(Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
+  ASSERT_TRUE(Probe(Form).Game.Playing);
   auto press = [&](const TPuzzleMemo* tile, Qt::MouseButton button) {
     const QPoint at = tile->mapTo(&Form, tile->rect().center());
     QTest::mousePress(Form.windowHandle(), button, {}, at);
@@ -318,29 +330,30 @@ TEST_F(TMainWindow, AWholeGamePlayedWithTheMouse) {
   };
   for (int round = 1; round <= 25; ++round) {
     const TPuzzleMemo* target =
-        Form.Game
+        Probe(Form)
+            .Game
             .Tiles[static_cast<size_t>(
-                Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)])]
+                Probe(Form).Game.TargetSequence[static_cast<size_t>(Probe(Form).Game.TargetIndex)])]
             .get();
-    EXPECT_EQ(Form.Carousel.ShownPhotos[1], target->Tag);
+    EXPECT_EQ(Probe(Form).Carousel.ShownPhotos[1], target->Tag);
     press(target, round % 2 ? Qt::LeftButton : Qt::RightButton);
     EXPECT_TRUE(target->ShowMemo);
   }
-  EXPECT_FALSE(Form.Game.Playing);
-  EXPECT_FALSE(Form.TimerCounter.isActive());
-  EXPECT_EQ(Form.Button_Play.PicIdle(), Form.ImageList_Menu[0]);
-  EXPECT_EQ(Congratulations, 0) << "finished within its first second: no play time yet";
+  EXPECT_FALSE(Probe(Form).Game.Playing);
+  EXPECT_FALSE(Probe(Form).TimerCounter.isActive());
+  EXPECT_EQ(Probe(Form).Button_Play.PicIdle(), Probe(Form).ImageList_Menu[0]);
+  EXPECT_EQ(Congratulations, 0) << "the clock never ticked: no play time yet";
   ASSERT_FALSE(Boxes.Boxes.isEmpty());
   EXPECT_EQ(Boxes.Boxes.last().Text, "Die Spielzeit konnte nicht übernommen werden!");
 }
 
 TEST_F(TMainWindow, AWholeGamePlayedWithTheKeys) {
   Key(Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
+  ASSERT_TRUE(Probe(Form).Game.Playing);
   auto framed = [&] {
     std::vector<int> cells;
     for (int cell = 0; cell < 25; ++cell)
-      if (Form.Game.TileAt(cell)->Framed()) cells.push_back(cell);
+      if (Probe(Form).Game.TileAt(cell)->Framed()) cells.push_back(cell);
     return cells;
   };
   EXPECT_TRUE(framed().empty()) << "no frame before the first arrow key";
@@ -351,7 +364,7 @@ TEST_F(TMainWindow, AWholeGamePlayedWithTheKeys) {
   EXPECT_EQ(framed(), std::vector<int>{0}) << "it stops at the edges";
 
   // The frame lies over the tile's picture and leaves the rest of it alone.
-  TPuzzleMemo* first = Form.Game.TileAt(0);
+  TPuzzleMemo* first = Probe(Form).Game.TileAt(0);
   const QImage withFrame = first->grab().toImage();
   first->SetFramed(false);
   const QImage without = first->grab().toImage();
@@ -363,23 +376,24 @@ TEST_F(TMainWindow, AWholeGamePlayedWithTheKeys) {
 
   // Moving the mouse over the board hides the frame; the next key shows it where it was.
   Key(Qt::Key_Down);
-  QTest::mouseMove(Form.Game.TileAt(12), {5, 5});
-  QTest::mouseMove(Form.Game.TileAt(12), {9, 9});
+  QTest::mouseMove(Probe(Form).Game.TileAt(12), {5, 5});
+  QTest::mouseMove(Probe(Form).Game.TileAt(12), {9, 9});
   EXPECT_TRUE(framed().empty());
   Key(Qt::Key_Up);
   EXPECT_EQ(framed(), std::vector<int>{5});
 
   for (int round = 1; round <= 25; ++round) {
-    const int target = Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)];
+    const int target =
+        Probe(Form).Game.TargetSequence[static_cast<size_t>(Probe(Form).Game.TargetIndex)];
     int cell = 0;
-    while (Form.Game.TileAt(cell)->Tag != target) ++cell;
-    while (Form.Game.FocusCell % 5 < cell % 5) Key(Qt::Key_Right);
-    while (Form.Game.FocusCell % 5 > cell % 5) Key(Qt::Key_Left);
-    while (Form.Game.FocusCell / 5 < cell / 5) Key(Qt::Key_Down);
-    while (Form.Game.FocusCell / 5 > cell / 5) Key(Qt::Key_Up);
+    while (Probe(Form).Game.TileAt(cell)->Tag != target) ++cell;
+    while (Probe(Form).Game.FocusCell % 5 < cell % 5) Key(Qt::Key_Right);
+    while (Probe(Form).Game.FocusCell % 5 > cell % 5) Key(Qt::Key_Left);
+    while (Probe(Form).Game.FocusCell / 5 < cell / 5) Key(Qt::Key_Down);
+    while (Probe(Form).Game.FocusCell / 5 > cell / 5) Key(Qt::Key_Up);
     ASSERT_EQ(framed(), std::vector<int>{cell});
     const int key = round % 2 ? Qt::Key_Space : Qt::Key_Return;
-    TPuzzleMemo* tile = Form.Game.TileAt(cell);
+    TPuzzleMemo* tile = Probe(Form).Game.TileAt(cell);
     KeyEvent(QEvent::KeyPress, key, false);
     EXPECT_TRUE(tile->Pressed()) << "held like a mouse button";
     EXPECT_TRUE(tile->ShowMemo);
@@ -387,29 +401,30 @@ TEST_F(TMainWindow, AWholeGamePlayedWithTheKeys) {
     KeyEvent(QEvent::KeyRelease, key, false);
     EXPECT_FALSE(tile->Pressed());
   }
-  EXPECT_FALSE(Form.Game.Playing);
-  EXPECT_FALSE(Form.TimerCounter.isActive());
+  EXPECT_FALSE(Probe(Form).Game.Playing);
+  EXPECT_FALSE(Probe(Form).TimerCounter.isActive());
   ASSERT_FALSE(Boxes.Boxes.isEmpty());
   EXPECT_EQ(Boxes.Boxes.last().Text, "Die Spielzeit konnte nicht übernommen werden!")
       << "the release of the last key ended the game";
   EXPECT_TRUE(framed().empty()) << "no frame once the game is over";
-  const int shown = Form.Game.TargetIndex;
+  const int shown = Probe(Form).Game.TargetIndex;
   Key(Qt::Key_Down);
-  EXPECT_NE(Form.Game.TargetIndex, shown) << "Up and Down browse again";
+  EXPECT_NE(Probe(Form).Game.TargetIndex, shown) << "Up and Down browse again";
 }
 
 TEST_F(TMainWindow, APeekFromTheKeyboardOnAWrongTileShowsItUntilTheRelease) {
   Key(Qt::Key_F5);
-  const int target = Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)];
+  const int target =
+      Probe(Form).Game.TargetSequence[static_cast<size_t>(Probe(Form).Game.TargetIndex)];
   Key(Qt::Key_Right);
-  while (Form.Game.TileAt(Form.Game.FocusCell)->Tag == target) Key(Qt::Key_Right);
-  TPuzzleMemo* tile = Form.Game.TileAt(Form.Game.FocusCell);
+  while (Probe(Form).Game.TileAt(Probe(Form).Game.FocusCell)->Tag == target) Key(Qt::Key_Right);
+  TPuzzleMemo* tile = Probe(Form).Game.TileAt(Probe(Form).Game.FocusCell);
   KeyEvent(QEvent::KeyPress, Qt::Key_Space, false);
   EXPECT_TRUE(tile->Pressed());
   EXPECT_FALSE(tile->ShowMemo) << "a wrong tile only peeks";
   KeyEvent(QEvent::KeyRelease, Qt::Key_Space, false);
   EXPECT_FALSE(tile->Pressed());
-  EXPECT_TRUE(Form.Game.Playing);
+  EXPECT_TRUE(Probe(Form).Game.Playing);
 }
 
 TEST_F(TMainWindow, AFinishedGameIsStoredWithItsPlayerAndTime) {
@@ -418,12 +433,13 @@ TEST_F(TMainWindow, AFinishedGameIsStoredWithItsPlayerAndTime) {
   for (int tick = 0; tick < 75; ++tick) Form.TimerCounterTimer();
   for (int round = 1; round <= 25; ++round) {
     TPuzzleMemo* target =
-        Form.Game
+        Probe(Form)
+            .Game
             .Tiles[static_cast<size_t>(
-                Form.Game.TargetSequence[static_cast<size_t>(Form.Game.TargetIndex)])]
+                Probe(Form).Game.TargetSequence[static_cast<size_t>(Probe(Form).Game.TargetIndex)])]
             .get();
-    Form.Game.TileMouseDown(target);
-    Form.Game.TileMouseUp(target);
+    Probe(Form).Game.TileMouseDown(target);
+    Probe(Form).Game.TileMouseUp(target);
   }
   EXPECT_EQ(Congratulations, 1);
   EXPECT_EQ(PlayerData, nullptr);
@@ -441,8 +457,8 @@ TEST_F(TMainWindow, TheMenuKeysOpenTheirDialogsInsideTheBracket) {
   Key(Qt::Key_F3);
   Key(Qt::Key_F4);
   EXPECT_EQ(Dialogs, (QStringList{"TDLG_Help", "TDLG_Info", "TDLG_Highscore", "TDLG_Setup"}));
-  EXPECT_TRUE(Form.KeyboardHook.Installed());
-  EXPECT_FALSE(Form.Suspended);
+  EXPECT_TRUE(Probe(Form).KeyboardHook.Installed());
+  EXPECT_FALSE(Probe(Form).Suspended);
 }
 
 TEST_F(TMainWindow, SettingsConfirmedApplyLanguageAndVolume) {
@@ -456,8 +472,8 @@ TEST_F(TMainWindow, SettingsConfirmedApplyLanguageAndVolume) {
   };
   Form.Button_SetupClick();
   EXPECT_EQ(SetupData->Lang, LangEnglish);
-  EXPECT_EQ(Form.Sounds.Output.Volume(), 80);
-  EXPECT_EQ(Form.Button_Help.toolTip(), "Help (F1)");
+  EXPECT_EQ(Probe(Form).Sounds.Output.Volume(), 80);
+  EXPECT_EQ(Probe(Form).Button_Help.toolTip(), "Help (F1)");
   SetupData->Lang = LangGerman;
   SetupData->Volume = 50;
   SaveSetup();
@@ -478,4 +494,21 @@ TEST_F(TMainWindow, TheFirstStartAsksForTheLanguageOnce) {
   EXPECT_TRUE(FirstRunDone()) << "the marker is written whatever the answer";
   Form.IntroFinished();
   EXPECT_EQ(Dialogs.size(), 1);
+}
+
+TEST_F(TMainWindow, AFirstStartMarkerThatCannotBeWrittenIsToldAndTheQuestionComesAgain) {
+  Database->SetBusyTimeout(100);
+  std::optional<TLockedElsewhere> lock;
+  auto answer = Boxes.OnDialog;
+  Boxes.OnDialog = [&](QDialog& dialog) {
+    lock.emplace(DatabaseFile);  // taken while the question is open
+    return answer(dialog);
+  };
+  Form.IntroFinished();
+  EXPECT_EQ(Dialogs, QStringList{"TDLG_Language"});
+  ASSERT_EQ(Boxes.Boxes.size(), 1);
+  EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+  EXPECT_EQ(Boxes.Boxes[0].Text, "Could not prepare SQL statement");
+  lock.reset();
+  EXPECT_FALSE(FirstRunDone()) << "asked again at the next start";
 }

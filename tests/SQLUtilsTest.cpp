@@ -79,7 +79,7 @@ TEST_F(TFreshDatabase, CreateTablesOnceThenOnlyLooks) {
 
 TEST_F(TFreshDatabase, OnlyTheMissingTableIsMade) {
   ASSERT_TRUE(CreateTables());
-  ASSERT_TRUE(SaveSetup());
+  SaveSetup();
   Raw("DROP TABLE tab_spieler");
   EXPECT_TRUE(CreateTables());
   EXPECT_TRUE(Database->HasTable("tab_spieler"));
@@ -111,13 +111,13 @@ TEST_F(TStore, RecordIdentifiers) {
 }
 
 TEST_F(TStore, SettingsInsertThenUpdate) {
-  ASSERT_TRUE(LoadSetup());
+  LoadSetup();
   EXPECT_TRUE(SetupData->Sound && SetupData->Music);
   EXPECT_EQ(SetupData->Volume, 50);
   EXPECT_EQ(SetupData->Lang, 0);
   EXPECT_FALSE(FirstRunDone());
 
-  ASSERT_TRUE(SaveSetup());
+  SaveSetup();
   EXPECT_EQ(SentWrite(),
             "INSERT INTO tab_setup "
             "(\r\nSetup_ID\r\n,Sound\r\n,Music\r\n,Volume\r\n,Lang\r\n)\r\nVALUES (\r\n"
@@ -125,13 +125,13 @@ TEST_F(TStore, SettingsInsertThenUpdate) {
   SetupData->Sound = false;
   SetupData->Volume = 80;
   SetupData->Lang = 2;
-  ASSERT_TRUE(SaveSetup());
+  SaveSetup();
   EXPECT_EQ(SentWrite(),
             "UPDATE tab_setup\r\nSET Sound=0\r\n,Music=1\r\n,Volume=80\r\n,Lang=2\r\nWHERE "
             "Setup_ID=\"SP00000001\"\r\n");
 
   SetupData = std::make_unique<TSetupDaten>();
-  ASSERT_TRUE(LoadSetup());
+  LoadSetup();
   EXPECT_FALSE(SetupData->Sound);
   EXPECT_TRUE(SetupData->Music);
   EXPECT_EQ(SetupData->Volume, 80);
@@ -140,7 +140,7 @@ TEST_F(TStore, SettingsInsertThenUpdate) {
 
 TEST_F(TStore, UnreadableStoredValuesFallBack) {
   Raw("INSERT INTO tab_setup VALUES ('SP00000001', 2, 1, NULL, 7)");
-  ASSERT_TRUE(LoadSetup());
+  LoadSetup();
   EXPECT_FALSE(SetupData->Sound);
   EXPECT_TRUE(SetupData->Music);
   EXPECT_EQ(SetupData->Volume, 50);
@@ -148,25 +148,29 @@ TEST_F(TStore, UnreadableStoredValuesFallBack) {
 }
 
 TEST_F(TStore, FirstRunMarkerIsWrittenOnce) {
-  EXPECT_TRUE(MarkFirstRun());
+  MarkFirstRun();
   EXPECT_EQ(SentWrite(),
             "INSERT INTO tab_setup "
             "(\r\nSetup_ID\r\n,Sound\r\n,Music\r\n,Volume\r\n,Lang\r\n)\r\nVALUES (\r\n"
             "\"SP00000002\"\r\n,0\r\n,0\r\n,0\r\n,0\r\n);\r\n");
   EXPECT_TRUE(FirstRunDone());
   TakeStatements();
-  EXPECT_TRUE(MarkFirstRun());
+  MarkFirstRun();
   EXPECT_EQ(TakeStatements().size(), 2) << "existence check and lookup, no write";
-  ASSERT_TRUE(LoadSetup());
+  LoadSetup();
   EXPECT_EQ(SetupData->Volume, 50) << "the marker is no settings row";
 }
 
 TEST_F(TFreshDatabase, WithoutTheSettingsTableNothingIsTouched) {
   SetupData->Volume = 33;
-  EXPECT_FALSE(LoadSetup());
-  EXPECT_FALSE(SaveSetup());
+  LoadSetup();
+  EXPECT_EQ(SetupData->Volume, 33) << "nothing stored: the settings stay";
+  EXPECT_EQ(ErrorOf([] { SaveSetup(); }), "No such table: tab_setup");
+  TSetupDaten wanted;
+  wanted.Volume = 70;
+  EXPECT_EQ(ErrorOf([&] { SaveSetupAs(wanted); }), "No such table: tab_setup");
   EXPECT_FALSE(FirstRunDone());
-  EXPECT_FALSE(MarkFirstRun());
+  EXPECT_EQ(ErrorOf([] { MarkFirstRun(); }), "No such table: tab_setup");
   EXPECT_EQ(SetupData->Volume, 33);
   QString id = "unchanged";
   EXPECT_FALSE(InsertResult(id));
@@ -264,7 +268,7 @@ TEST_F(TStore, ClearingStartsTheNumberingAgain) {
   EXPECT_EQ(RankOfResult("SR00000001"), 0);
   StoreResult("A", "00:00:05");
   StoreResult("B", "00:00:06");
-  EXPECT_TRUE(ClearResults());
+  ClearResults();
   EXPECT_TRUE(HighscoreRows().isEmpty());
   EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000001");
 }
@@ -272,7 +276,7 @@ TEST_F(TStore, ClearingStartsTheNumberingAgain) {
 TEST_F(TStore, ClearingInsideAnOpenTransactionTouchesNothing) {
   StoreResult("A", "00:00:05");
   Database->StartTransaction();
-  EXPECT_FALSE(ClearResults());
+  EXPECT_NE(ErrorOf([] { ClearResults(); }), "(no error)");
   EXPECT_TRUE(Database->InTransaction());
   Database->CommitTransaction();
   EXPECT_EQ(HighscoreRows().size(), 1);
@@ -283,7 +287,7 @@ TEST_F(TStore, AWriteRefusedOnceDoesNotBlockTheNext) {
   Raw("PRAGMA query_only = 1");
   PlayerData->Name = "B";
   QString id;
-  const QString message = ErrorOf([&] { InsertResult(id); });
+  const QString message = ErrorOf([&] { static_cast<void>(InsertResult(id)); });
   EXPECT_TRUE(message.startsWith(
       "Error executing SQL statement.\rError [8]: Attempt to write a readonly database."))
       << message.toStdString();
@@ -291,10 +295,10 @@ TEST_F(TStore, AWriteRefusedOnceDoesNotBlockTheNext) {
   SetupData->Volume = 70;
   EXPECT_NE(ErrorOf([] { SaveSetup(); }), "(no error)");
   EXPECT_NE(ErrorOf([] { MarkFirstRun(); }), "(no error)");
-  EXPECT_FALSE(ClearResults());
+  EXPECT_NE(ErrorOf([] { ClearResults(); }), "(no error)");
   Raw("PRAGMA query_only = 0");
   EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000002");
-  ASSERT_TRUE(SaveSetup());
+  SaveSetup();
   EXPECT_EQ(HighscoreRows(), (QStringList{"A|2026-12-10|00:00:05", "C|2026-12-10|00:00:07"}));
 }
 
@@ -306,13 +310,13 @@ TEST_F(TStore, AfterAFullDiskIsFreedTheNextResultIsStored) {
   Raw(("PRAGMA max_page_count = " + pages->CellText(0)).toUtf8().constData());
   PlayerData->Name = QString(20000, QLatin1Char('x'));  // needs pages the file may not have
   QString id;
-  const QString message = ErrorOf([&] { InsertResult(id); });
+  const QString message = ErrorOf([&] { static_cast<void>(InsertResult(id)); });
   EXPECT_TRUE(message.contains("Error [13]")) << message.toStdString();
   EXPECT_FALSE(Database->InTransaction());
   Raw("PRAGMA max_page_count = 1073741823");
   EXPECT_EQ(StoreResult("C", "00:00:07"), "SR00000002");
   SetupData->Volume = 70;
-  EXPECT_TRUE(SaveSetup());
+  SaveSetup();
   EXPECT_EQ(HighscoreRows(), (QStringList{"A|2026-12-10|00:00:05", "C|2026-12-10|00:00:07"}));
 }
 
@@ -324,7 +328,8 @@ TEST_F(TStore, ALastingLockElsewhereFailsAndWritesNothingHalf) {
   ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
   PlayerData->Name = "B";
   QString id;
-  EXPECT_EQ(ErrorOf([&] { InsertResult(id); }), "Could not prepare SQL statement");
+  EXPECT_EQ(ErrorOf([&] { static_cast<void>(InsertResult(id)); }),
+            "Could not prepare SQL statement");
   EXPECT_EQ(ErrorOf([] { SaveSetup(); }), "Could not prepare SQL statement");
   QStringList names;
   EXPECT_EQ(ErrorOf([&] { ReadPlayerNames(names); }), "Could not prepare SQL statement");

@@ -26,6 +26,7 @@
 #include "media/Unit_Form_Intro.h"
 #include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
+#include "tests/MainWindowProbe.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ struct TScreens : testing::Test {
     ASSERT_EQ(screens.size(), 2) << "tests/CMakeLists.txt gives this program two screens";
     Second = screens[0] == Primary ? screens[1] : screens[0];
     ASSERT_NE(Primary->size(), Second->size());
-    Form.FirstActivation = false;  // no intro over the window under test
+    Probe(Form).FirstActivation = false;  // no intro over the window under test
     Form.ShowFullScreenOnItsScreen();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
   }
@@ -67,17 +68,18 @@ struct TScreens : testing::Test {
   void ExpectLaidOutFor(const QRect& screen) {
     EXPECT_EQ(Form.geometry(), screen);
     const QSize size = screen.size();
-    EXPECT_EQ(Form.Panel_Menu.geometry(), QRect(0, 0, size.width(), MenuBarHeight));
-    EXPECT_EQ(Form.Panel_Back.geometry(),
+    EXPECT_EQ(Probe(Form).Panel_Menu.geometry(), QRect(0, 0, size.width(), MenuBarHeight));
+    EXPECT_EQ(Probe(Form).Panel_Back.geometry(),
               QRect(0, MenuBarHeight, size.width(), size.height() - MenuBarHeight));
-    EXPECT_EQ(Form.Image_Back.Picture.size(), Form.Panel_Back.size()) << "the picture is redrawn";
-    EXPECT_EQ(Form.Image_Menu.Picture.size(), Form.Panel_Menu.size());
-    EXPECT_EQ(Form.Button_Close.x(), LayoutMenuButtons(size.width()).Close);
-    const TBoardGeometry board = BoardGeometry(Form.Panel_Back.size());
+    EXPECT_EQ(Probe(Form).Image_Back.Picture.size(), Probe(Form).Panel_Back.size())
+        << "the picture is redrawn";
+    EXPECT_EQ(Probe(Form).Image_Menu.Picture.size(), Probe(Form).Panel_Menu.size());
+    EXPECT_EQ(Probe(Form).Button_Close.x(), LayoutMenuButtons(size.width()).Close);
+    const TBoardGeometry board = BoardGeometry(Probe(Form).Panel_Back.size());
     for (size_t k = 1; k <= 25; ++k)
-      if (const TPuzzleMemo* tile = Form.Game.Tiles[k].data()) {
+      if (const TPuzzleMemo* tile = Probe(Form).Game.Tiles[k].data()) {
         EXPECT_EQ(tile->size(), QSize(board.T, board.T)) << "photo " << k;
-        EXPECT_TRUE(QRect(QPoint(), Form.Panel_Back.size()).contains(tile->geometry()));
+        EXPECT_TRUE(QRect(QPoint(), Probe(Form).Panel_Back.size()).contains(tile->geometry()));
       }
   }
 };
@@ -94,10 +96,10 @@ TEST_F(TScreens, AsksForFullScreenOnThePrimaryScreenAndIsExactlyItsSize) {
 // What changes under the window, while a game runs: the board goes along.
 TEST_F(TScreens, FollowsItsScreenAndLaysOutAgain) {
   QTest::keyClick(&Form, Qt::Key_F5);
-  ASSERT_TRUE(Form.Game.Playing);
+  ASSERT_TRUE(Probe(Form).Game.Playing);
   std::array<QPoint, 26> cellsBefore{};
-  const TBoardGeometry before = BoardGeometry(Form.Panel_Back.size());
-  for (size_t k = 1; k <= 25; ++k) cellsBefore[k] = Form.Game.Tiles[k]->pos();
+  const TBoardGeometry before = BoardGeometry(Probe(Form).Panel_Back.size());
+  for (size_t k = 1; k <= 25; ++k) cellsBefore[k] = Probe(Form).Game.Tiles[k]->pos();
 
   struct TCase {
     const char* What;
@@ -121,11 +123,11 @@ TEST_F(TScreens, FollowsItsScreenAndLaysOutAgain) {
     ExpectLaidOutFor(c.Expected());
   }
   // Each photo stays in the cell it was dealt to.
-  const TBoardGeometry after = BoardGeometry(Form.Panel_Back.size());
+  const TBoardGeometry after = BoardGeometry(Probe(Form).Panel_Back.size());
   for (size_t k = 1; k <= 25; ++k) {
     const QPoint cell = cellsBefore[k] - before.Cell(0);
     const int column = cell.x() / (before.T + 4), row = cell.y() / (before.T + 4);
-    EXPECT_EQ(Form.Game.Tiles[k]->pos(), after.Cell(row * 5 + column)) << "photo " << k;
+    EXPECT_EQ(Probe(Form).Game.Tiles[k]->pos(), after.Cell(row * 5 + column)) << "photo " << k;
   }
 }
 

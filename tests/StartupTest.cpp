@@ -17,8 +17,10 @@
 #include "media/ScreenPlacement.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/DatabaseFixture.h"
 #include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
+#include "tests/MainWindowProbe.h"
 #include "tests/MessageBoxRecorder.h"
 
 namespace {
@@ -39,8 +41,7 @@ struct TStartup : testing::Test {
   }
   void ExpectStartupFails(const QString& message) {
     EXPECT_THROW(TForm_Tessaryn form(&Random), EStartupFailed);
-    EXPECT_EQ(Form_Tessaryn, nullptr) << "a failed start leaves no name behind";
-    EXPECT_EQ(MainWindow(), nullptr) << "nor a main window for the dialogs to centre on";
+    EXPECT_EQ(MainWindow(), nullptr) << "a failed start leaves no main window for the dialogs";
     ASSERT_EQ(Boxes.Boxes.size(), 1);
     EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
     EXPECT_EQ(Boxes.Boxes[0].Text, message);
@@ -60,12 +61,12 @@ TEST_F(TStartup, AFirstStartMakesTheFoldersTheDatabaseAndItsTables) {
   EXPECT_TRUE(Database->HasTable("tab_setup"));
   EXPECT_TRUE(Database->HasTable("tab_spieler"));
   EXPECT_TRUE(Boxes.Boxes.isEmpty());
-  EXPECT_FALSE(form.Game.Playing);
-  EXPECT_EQ(form.Button_Time.Caption(), "00:00:00");
-  EXPECT_EQ(form.Button_Play.toolTip(), "Neues Spiel starten (F5)");
-  EXPECT_TRUE(form.Game.TargetIndex >= 1 && form.Game.TargetIndex <= 25);
-  EXPECT_TRUE(form.KeyboardHook.Installed());
-  EXPECT_EQ(form.Sounds.Output.Volume(), 50);
+  EXPECT_FALSE(Probe(form).Game.Playing);
+  EXPECT_EQ(Probe(form).Button_Time.Caption(), "00:00:00");
+  EXPECT_EQ(Probe(form).Button_Play.toolTip(), "Neues Spiel starten (F5)");
+  EXPECT_TRUE(Probe(form).Game.TargetIndex >= 1 && Probe(form).Game.TargetIndex <= 25);
+  EXPECT_TRUE(Probe(form).KeyboardHook.Installed());
+  EXPECT_EQ(Probe(form).Sounds.Output.Volume(), 50);
   EXPECT_FALSE(FirstRunDone());
 }
 
@@ -74,11 +75,11 @@ TEST_F(TStartup, TheStoredLanguageAndVolumeAreUsed) {
     TForm_Tessaryn first(&Random);
     SetupData->Lang = LangSpanish;
     SetupData->Volume = 80;
-    ASSERT_TRUE(SaveSetup());
+    SaveSetup();
   }
   TForm_Tessaryn form(&Random);
-  EXPECT_EQ(form.Button_Help.toolTip(), "Ayuda (F1)");
-  EXPECT_EQ(form.Sounds.Output.Volume(), 80);
+  EXPECT_EQ(Probe(form).Button_Help.toolTip(), "Ayuda (F1)");
+  EXPECT_EQ(Probe(form).Sounds.Output.Volume(), 80);
   ApplyLanguage(LangGerman);
 }
 
@@ -87,11 +88,11 @@ TEST_F(TStartup, AStoredLanguageCodeThatIsNoLanguageShowsGerman) {
     {
       TForm_Tessaryn first(&Random);
       SetupData->Lang = code;
-      ASSERT_TRUE(SaveSetup());
+      SaveSetup();
     }
     ApplyLanguage(LangSpanish);
     TForm_Tessaryn form(&Random);
-    EXPECT_EQ(form.Button_Play.toolTip(), "Neues Spiel starten (F5)") << code;
+    EXPECT_EQ(Probe(form).Button_Play.toolTip(), "Neues Spiel starten (F5)") << code;
     EXPECT_EQ(CapNewGame, "Neues Spiel") << code;
   }
 }
@@ -135,17 +136,47 @@ TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
   SetupData->Music = false;
   form.show();
   form.FormActivate();
-  ASSERT_NE(form.IntroForm, nullptr);
-  EXPECT_TRUE(form.Sounds.Output.IsActive(form.Sounds.Channels[TGameSounds::SlotIntro]))
+  ASSERT_NE(Probe(form).IntroForm.get(), nullptr);
+  EXPECT_TRUE(
+      Probe(form).Sounds.Output.IsActive(Probe(form).Sounds.Channels[TGameSounds::SlotIntro]))
       << "the intro music plays whatever the settings say";
-  QPointer<TForm_Intro> intro = form.IntroForm;
+  QPointer<TForm_Intro> intro = Probe(form).IntroForm.get();
   form.FormActivate();
-  EXPECT_EQ(form.IntroForm, intro.data()) << "later activations do nothing";
+  EXPECT_EQ(Probe(form).IntroForm.get(), intro.data()) << "later activations do nothing";
   QTest::keyClick(intro.data(), Qt::Key_Escape);
   QTRY_VERIFY(intro.isNull());  // released after its tick
-  EXPECT_EQ(form.IntroForm, nullptr);
+  EXPECT_EQ(Probe(form).IntroForm.get(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the pointer is back";
   EXPECT_EQ(dialogs, QStringList{"TDLG_Language"}) << "then the first start asks for the language";
+}
+
+// The intro's timer ends the intro and asks whether this is the first start;
+// a database locked elsewhere then is told, and the question waits for a start
+// that can read it.
+TEST_F(TStartup, ADatabaseLockedWhenTheIntroEndsIsToldAndTheQuestionWaits) {
+  TForm_Tessaryn form(&Random);
+  QStringList dialogs;
+  Boxes.OnDialog = [&](QDialog& dialog) {
+    dialogs << dialog.metaObject()->className();
+    return int(QDialog::Rejected);
+  };
+  SetupData->Sound = false;
+  SetupData->Music = false;
+  form.show();
+  form.FormActivate();
+  QPointer<TForm_Intro> intro = Probe(form).IntroForm.get();
+  ASSERT_FALSE(intro.isNull());
+  Database->SetBusyTimeout(100);
+  {
+    TLockedElsewhere lock(DatabaseFile);
+    QTest::keyClick(intro.data(), Qt::Key_Escape);
+    QTRY_VERIFY(intro.isNull());
+  }
+  ASSERT_EQ(Boxes.Boxes.size(), 1);
+  EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+  EXPECT_EQ(Boxes.Boxes[0].Text, "Could not prepare SQL statement");
+  EXPECT_TRUE(dialogs.isEmpty()) << "no question while the database cannot tell";
+  EXPECT_FALSE(FirstRunDone());
 }
 
 TEST_F(TStartup, ClosingAsksAndARunningGameGoesOnAfterNo) {
@@ -157,15 +188,15 @@ TEST_F(TStartup, ClosingAsksAndARunningGameGoesOnAfterNo) {
     player->Button_StartClick();
     return player->result();
   };
-  form->FirstActivation = false;
+  Probe(*form).FirstActivation = false;
   form->show();
   form->Button_PlayClick();
-  ASSERT_TRUE(form->Game.Playing);
+  ASSERT_TRUE(Probe(*form).Game.Playing);
   Boxes.Answers = {false};
   form->Button_CloseClick();
   EXPECT_TRUE(form->isVisible());
-  EXPECT_TRUE(form->Game.Playing);
-  EXPECT_TRUE(form->TimerCounter.isActive());
+  EXPECT_TRUE(Probe(*form).Game.Playing);
+  EXPECT_TRUE(Probe(*form).TimerCounter.isActive());
   Boxes.Answers = {true};
   form->Button_CloseClick();
   EXPECT_FALSE(form->isVisible());

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 #include "dialogs/Unit_DLG_Highscore.h"
 #include "tests/dialogs/DialogDatabaseFixture.h"
@@ -196,6 +197,29 @@ TEST_F(HighscoreDialog, AFailedDeletionIsReportedAndTheListKept) {
   EXPECT_EQ(Boxes.Boxes[1].Kind, TMessageKind::Error);
   EXPECT_EQ(Boxes.Boxes[1].Text, QString("Die Highscoreliste konnte nicht gelöscht werden!"));
   EXPECT_EQ(Row(dialog, 1)[1], QString("Anna"));
+}
+
+// The results are gone, but the list cannot be read again: the player is told,
+// and the dialog stays open.
+TEST_F(HighscoreDialog, AListLockedRightAfterClearingIsReported) {
+  AddResult("Anna", QDate(2010, 5, 17), 130);
+  TDLG_Highscore dialog(nullptr);
+  dialog.show();
+  Database->SetBusyTimeout(100);
+  std::optional<TLockedElsewhere> lock;
+  Database->OnStatement = [&](const QString& sql) {
+    if (sql.startsWith("SELECT * FROM tab_spieler") && !lock) lock.emplace(FilePath());
+  };
+  Boxes.Answers = {true};
+  QTest::mouseClick(&dialog.Button_Clear, Qt::LeftButton);
+  ASSERT_EQ(Boxes.Boxes.size(), 2);
+  EXPECT_EQ(Boxes.Boxes[1].Kind, TMessageKind::Error);
+  EXPECT_EQ(Boxes.Boxes[1].Text, QString("Could not prepare SQL statement"));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.StringGrid_Highscore.isHidden()) << "unlocked after the error";
+  Database->OnStatement = nullptr;
+  lock.reset();
+  EXPECT_EQ(QueryHighscoreList()->RowCount(), 0) << "the clearing itself was done";
 }
 
 TEST_F(HighscoreDialog, EscCloses) {

@@ -133,7 +133,7 @@ TEST_F(PlayerDialog, ANameChosenFromTheList) {
   for (int i = 0; i < dialog.ComboBox_Name.count(); ++i) items << dialog.ComboBox_Name.itemText(i);
   EXPECT_TRUE(items.contains("Bob"));
   Show(dialog);
-  dialog.ComboBox_Name.setCurrentIndex(items.indexOf("Bob"));
+  dialog.ComboBox_Name.setCurrentIndex(static_cast<int>(items.indexOf("Bob")));
   QTest::mouseClick(&dialog.Button_Start, Qt::LeftButton);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   ASSERT_TRUE(PlayerData);
