@@ -20,6 +20,7 @@
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 #include "tests/DatabaseFixture.h"
+#include "tests/Eventually.h"
 #include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
 #include "tests/MainWindowProbe.h"
@@ -228,14 +229,14 @@ TEST_F(TMainWindow, AMinimisedGameRestsItsClockAndMusic) {
   Form.TimerCounterTimer();
   EXPECT_TRUE(Form.IsMusicPlaying());
   Form.showMinimized();
-  QTRY_VERIFY(Form.BoardOffScreen());
+  ASSERT_EVENTUALLY(Form.BoardOffScreen());
   EXPECT_FALSE(Form.IsMusicPlaying()) << "the music pauses at once";
   Form.TimerCounterTimer();
   Form.TimerCounterTimer();
   EXPECT_EQ(Probe(Form).Button_Time.Caption(), "00:00:01");
   EXPECT_FALSE(Form.IsMusicPlaying());
   Form.showNormal();
-  QTRY_VERIFY(!Form.BoardOffScreen());
+  ASSERT_EVENTUALLY(!Form.BoardOffScreen());
   Form.TimerCounterTimer();
   EXPECT_EQ(Probe(Form).Clock.PlayTimeText, "00:00:02");
   EXPECT_TRUE(Form.IsMusicPlaying());

@@ -11,6 +11,7 @@
 #include "app/Program.h"
 #include "media/GameSounds.h"
 #include "persistence/VarUnit.h"
+#include "tests/Eventually.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST_F(TSounds, EachSoundInItsSlotOneAtATime) {
 TEST_F(TSounds, EffectsEndByThemselvesTheMusicLoops) {
   Sounds.PlayShot();
   Sounds.PlayMusic();
-  QTRY_VERIFY(!Active(TGameSounds::SlotShot));
+  EXPECT_EVENTUALLY(!Active(TGameSounds::SlotShot));
   EXPECT_TRUE(Sounds.IsMusicPlaying());
   EXPECT_TRUE(Sounds.StopMusic());
   EXPECT_FALSE(Sounds.IsMusicPlaying());

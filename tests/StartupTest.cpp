@@ -18,6 +18,7 @@
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 #include "tests/DatabaseFixture.h"
+#include "tests/Eventually.h"
 #include "tests/FreshHome.h"
 #include "tests/GameFixture.h"
 #include "tests/MainWindowProbe.h"
@@ -144,7 +145,7 @@ TEST_F(TStartup, TheFirstActivationPlaysTheIntroOnce) {
   form.FormActivate();
   EXPECT_EQ(Probe(form).IntroForm.get(), intro.data()) << "later activations do nothing";
   QTest::keyClick(intro.data(), Qt::Key_Escape);
-  QTRY_VERIFY(intro.isNull());  // released after its tick
+  ASSERT_EVENTUALLY(intro.isNull());  // released after its tick
   EXPECT_EQ(Probe(form).IntroForm.get(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the pointer is back";
   EXPECT_EQ(dialogs, QStringList{"TDLG_Language"}) << "then the first start asks for the language";
@@ -170,7 +171,7 @@ TEST_F(TStartup, ADatabaseLockedWhenTheIntroEndsIsToldAndTheQuestionWaits) {
   {
     TLockedElsewhere lock(DatabaseFile);
     QTest::keyClick(intro.data(), Qt::Key_Escape);
-    QTRY_VERIFY(intro.isNull());
+    ASSERT_EVENTUALLY(intro.isNull());
   }
   ASSERT_EQ(Boxes.Boxes.size(), 1);
   EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);

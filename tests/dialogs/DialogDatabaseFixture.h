@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <chrono>
 
+#include <QTest>
+
+#include "controls/TrovDsgCtrls.h"
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
@@ -52,3 +55,16 @@ class TDialogDatabaseFixture : public TDatabaseFixture {
 
   TMessageBoxRecorder Boxes;
 };
+
+// Moves the mouse over a cell of the grid the way the window system does, to a
+// place in the grid's window: a dialog centres itself as it shows, and the
+// window system may learn its new place later than the widgets, so a move by
+// global position could miss it. Two moves, since a move to where the pointer
+// already is (an earlier test may have left it there) is dropped.
+inline void MoveOverCell(TTrovDsgStringGrid& grid, int col, int row) {
+  QWidget* viewport = grid.viewport();
+  const QPoint inViewport = grid.CellRect(col, row).center() - viewport->geometry().topLeft();
+  const QPoint inWindow = viewport->mapTo(viewport->window(), inViewport);
+  QTest::mouseMove(viewport->window()->windowHandle(), inWindow + QPoint(3, 0));
+  QTest::mouseMove(viewport->window()->windowHandle(), inWindow);
+}

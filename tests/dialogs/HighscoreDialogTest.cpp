@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "dialogs/Unit_DLG_Highscore.h"
+#include "tests/Eventually.h"
 #include "tests/dialogs/DialogDatabaseFixture.h"
 
 namespace {
@@ -104,8 +105,8 @@ TEST_F(HighscoreDialog, RowHintOverADataRow) {
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   TTrovDsgStringGrid& grid = dialog.StringGrid_Highscore;
-  QTest::mouseMove(grid.viewport(),
-                   grid.CellRect(2, 1).center() - grid.viewport()->geometry().topLeft());
+  MoveOverCell(grid, 2, 1);
+  ASSERT_EVENTUALLY(!grid.RowHint().isEmpty());
   EXPECT_EQ(grid.RowHint(), QString("Name: Carla/Dora\nDatum: 19.05.2010\nSpielzeit: 00:02:10\n"));
 }
 

@@ -47,8 +47,8 @@ class PlainNames : public TDialogDatabaseFixture {
   static QString ShownTooltip(TDLG_Highscore& dialog) {
     TTrovDsgStringGrid& grid = dialog.StringGrid_Highscore;
     const QPoint at = grid.CellRect(1, 1).center() - grid.viewport()->geometry().topLeft();
-    QTest::mouseMove(grid.viewport(), at + QPoint(3, 0));  // a move, wherever the mouse was
-    QTest::mouseMove(grid.viewport(), at);
+    MoveOverCell(grid, 1, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !grid.RowHint().isEmpty(); }, 60000));
     QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
     QCoreApplication::sendEvent(grid.viewport(), &help);
     for (QWidget* widget : QApplication::topLevelWidgets()) {

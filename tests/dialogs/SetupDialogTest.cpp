@@ -13,6 +13,7 @@
 #include "localization/Unit_Language.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/Eventually.h"
 #include "tests/dialogs/DialogDatabaseFixture.h"
 
 namespace {
@@ -296,7 +297,7 @@ TEST_F(SetupDialog, TheGreyedVolumeBarLooksGreyed) {
   const QImage enabled = dialog.ScrollBar_Volume.grab().toImage();
   ClickBox(dialog.CheckBox_Sound);
   ClickBox(dialog.CheckBox_Music);
-  QTRY_VERIFY(!dialog.ScrollBar_Volume.isEnabled());  // the dialog's timer greys it
+  EXPECT_EVENTUALLY(!dialog.ScrollBar_Volume.isEnabled());  // the dialog's timer greys it
   const QImage disabled = dialog.ScrollBar_Volume.grab().toImage();
   ASSERT_EQ(enabled.size(), disabled.size());
   int changed = 0;
