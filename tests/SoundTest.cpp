@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL2/SDL.h>
 #include <signal.h>
 
 #include <QTest>
@@ -14,6 +15,28 @@
 #include "tests/Eventually.h"
 
 namespace {
+
+// The dummy driver plays in real time on SDL's audio thread, so a short sound
+// may end while a slow test still looks at it. Holding the device's lock stops
+// that clock: the mixer's own calls on this thread still run (the lock is
+// recursive), and nothing plays on until it is let go.
+class THeldAudioClock {
+ public:
+  THeldAudioClock() {
+    for (SDL_AudioDeviceID id = 1; id < 64 && !Device; ++id)
+      if (SDL_GetAudioDeviceStatus(id) == SDL_AUDIO_PLAYING) Device = id;
+    EXPECT_NE(Device, 0u) << "no open audio device";
+    if (Device) SDL_LockAudioDevice(Device);
+  }
+  ~THeldAudioClock() {
+    if (Device) SDL_UnlockAudioDevice(Device);
+  }
+  THeldAudioClock(const THeldAudioClock&) = delete;
+  THeldAudioClock& operator=(const THeldAudioClock&) = delete;
+
+ private:
+  SDL_AudioDeviceID Device = 0;
+};
 
 // The dummy audio driver: a device that plays in real time into nothing.
 struct TSounds : testing::Test {
@@ -36,6 +59,7 @@ struct TSounds : testing::Test {
 }  // namespace
 
 TEST_F(TSounds, EachSoundInItsSlotOneAtATime) {
+  THeldAudioClock held;
   Sounds.PlaySnap();
   const std::uint32_t first = Sounds.Channels[TGameSounds::SlotSnap];
   EXPECT_NE(first, 0u);
@@ -65,6 +89,7 @@ TEST_F(TSounds, EffectsEndByThemselvesTheMusicLoops) {
 }
 
 TEST_F(TSounds, TheSettingsGateEffectsAndMusicButNotTheIntro) {
+  THeldAudioClock held;
   SetupData->Sound = false;
   SetupData->Music = false;
   Sounds.PlaySnap();
