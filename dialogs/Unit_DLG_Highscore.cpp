@@ -9,8 +9,10 @@
 #include <exception>
 
 #include "controls/MessageBoxes.h"
+#include "dialogs/HighscoreRows.h"
 #include "localization/Unit_Language.h"
 #include "media/ScreenCursor.h"
+#include "persistence/PendingResults.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
@@ -104,10 +106,9 @@ void TDLG_Highscore::FormDestroy() {
 
 void TDLG_Highscore::FreeRows() {
   TTrovDsgStringGrid& grid = StringGrid_Highscore;
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    delete grid.Objects(0, row);
-    grid.SetObjects(0, row, nullptr);
-  }
+  grid.SetRowSource(nullptr);
+  delete Rows;
+  Rows = nullptr;
   grid.SetRowCount(2);
   for (int col = 0; col < grid.ColCount(); ++col) grid.SetCells(col, 1, QString());
 }
@@ -115,6 +116,8 @@ void TDLG_Highscore::FreeRows() {
 void TDLG_Highscore::FillList() {
   FreeRows();
   if (!Database->HasTable(QStringLiteral("tab_spieler"))) return;
+  // Results that waited for the database are stored first, so the list shows them.
+  StorePendingResults();
   TTrovDsgStringGrid& grid = StringGrid_Highscore;
   SetScreenCursor(Qt::WaitCursor);
   struct TCleanUp {
@@ -124,32 +127,24 @@ void TDLG_Highscore::FillList() {
       ResetScreenCursor();
     }
   };
-  std::unique_ptr<TSQLiteTable> table;
   TCleanUp cleanUp{grid};
   grid.LockUpdate();
-  table = QueryHighscoreList();
-  grid.SetRowCount(table->RowCount() + 1);
-  if (grid.RowCount() > 1) grid.SetFixedRows(1);
-  while (!table->AtEnd()) {
-    AddRow(*table);
-    table->MoveNext();
+  auto rows = std::make_unique<THighscoreRows>(this);
+  if (rows->rowCount() == 0) {
+    // The header row alone: the grid keeps no fixed row then.
+    grid.SetRowCount(1);
+    return;
   }
-  if (grid.RowCount() > 1) grid.setCurrentCell(0, 1);
+  grid.SetFixedRows(1);
+  Rows = rows.release();
+  grid.SetRowSource(Rows);
+  grid.setCurrentCell(0, 1);
 }
 
-void TDLG_Highscore::AddRow(const TSQLiteTable& table) {
-  TTrovDsgStringGrid& grid = StringGrid_Highscore;
-  auto* data = new THighscoreData(this);
-  data->Spieler_ID = table.CellText(table.ColumnIndex(QStringLiteral("Spieler_ID")));
-  const int row = table.CurrentRow() + 1;
-  grid.SetCells(0, row, QString::number(row));
-  grid.SetCells(1, row, table.CellText(table.ColumnIndex(QStringLiteral("Name"))));
-  QString date;
-  if (!StoredDateToDisplay(table.CellText(table.ColumnIndex(QStringLiteral("Datum"))), date))
-    date.clear();
-  grid.SetCells(2, row, date);
-  grid.SetCells(3, row, table.CellText(table.ColumnIndex(QStringLiteral("Spielzeit"))));
-  grid.SetObjects(0, row, data);
+QString TDLG_Highscore::ResultIdOfRow(int gridRow) const {
+  const TTrovDsgStringGrid& grid = StringGrid_Highscore;
+  if (!Rows || gridRow < grid.FixedRows()) return QString();
+  return Rows->ResultId(grid.TableRowOf(gridRow));
 }
 
 void TDLG_Highscore::Button_ClearClick() {
