@@ -3,6 +3,8 @@
 
 #include "dialogs/Unit_DLG_Highscore.h"
 
+#include <malloc.h>
+
 #include <QDate>
 #include <QLocale>
 #include <QRegularExpression>
@@ -102,6 +104,10 @@ void TDLG_Highscore::FormCreate() {
 void TDLG_Highscore::FormDestroy() {
   Timer1.stop();
   FreeRows();
+  // The pages the list read would stay cached for as long as the program runs,
+  // and the heap the rows freed would stay with the process: both go back.
+  if (Database) Database->ReleaseMemory();
+  malloc_trim(0);
 }
 
 void TDLG_Highscore::FreeRows() {

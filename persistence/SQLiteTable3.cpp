@@ -145,6 +145,8 @@ void TSQLiteDatabase::SetBusyTimeout(int milliseconds) {
   sqlite3_busy_timeout(Connection, milliseconds);
 }
 
+void TSQLiteDatabase::ReleaseMemory() { sqlite3_db_release_memory(Connection); }
+
 bool TSQLiteDatabase::FileHasMoved() {
   int moved = 0;
   if (sqlite3_file_control(Connection, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK)

@@ -94,6 +94,9 @@ class TSQLiteDatabase {
   void SetBusyTimeout(int milliseconds);
   static constexpr int DefaultBusyTimeout = 5000;
 
+  // Gives the pages the connection keeps cached back (after a long list was read).
+  void ReleaseMemory();
+
   const QString& FileName() const { return Path; }
   // Whether the file the connection has open is no longer the one at its path:
   // deleted, moved away, or replaced by another file or a folder.
