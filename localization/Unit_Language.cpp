@@ -267,9 +267,9 @@ const std::array<TEntryTexts, 3> AccessibleTable{{
 
 const std::array<TEntryTexts, 1> StorageTable{{
   {&MsgResultKept,
-   {"Das Ergebnis ist vorgemerkt und wird gespeichert, sobald die Datenbank es annimmt: beim nächsten Speichern oder beim nächsten Start.",
-    "The result is kept and will be stored as soon as the database takes it: with the next write or at the next start.",
-    "El resultado queda reservado y se guardará en cuanto la base de datos lo acepte: al guardar la próxima vez o en el próximo inicio."}},
+   {"Das Ergebnis ist vorgemerkt und wird gespeichert, sobald die Datenbank es annimmt: mit dem nächsten Ergebnis, beim Öffnen der Highscoreliste oder beim nächsten Start.",
+    "The result is kept and will be stored as soon as the database takes it: with the next result, when the high score list opens, or at the next start.",
+    "El resultado queda reservado y se guardará en cuanto la base de datos lo acepte: con el próximo resultado, al abrir la lista de la puntuación máxima o en el próximo inicio."}},
 }};
 // clang-format on
 

@@ -108,7 +108,8 @@ TEST_F(TRecordResult, AStoreThatFailsIsToldAndThePlayerFreed) {
   EXPECT_EQ(Boxes.Boxes[0].Title, "Fehler");
   EXPECT_EQ(Boxes.Boxes[0].Text,
             "Data could not be stored!\n\nThe result is kept and will be stored as soon as the "
-            "database takes it: with the next write or at the next start.");
+            "database takes it: with the next result, when the high score list opens, or at the "
+            "next start.");
   EXPECT_EQ(DialogsShown, 0);
   EXPECT_EQ(PlayerData, nullptr);
   EXPECT_EQ(PendingResults().size(), 1u);
@@ -124,12 +125,12 @@ TEST_F(TRecordResult, ARefusedResultIsToldInTheLanguageAndStoredWithTheNextGame)
   } cases[] = {
       {0,
        "Die Spielerdaten konnten nicht gespeichert werden!\n\nDas Ergebnis ist vorgemerkt und "
-       "wird gespeichert, sobald die Datenbank es annimmt: beim nächsten Speichern oder beim "
-       "nächsten Start."},
+       "wird gespeichert, sobald die Datenbank es annimmt: mit dem nächsten Ergebnis, beim "
+       "Öffnen der Highscoreliste oder beim nächsten Start."},
       {2,
        "¡No se pudieron  guardar los datos de los jugadores!\n\nEl resultado queda reservado y "
-       "se guardará en cuanto la base de datos lo acepte: al guardar la próxima vez o en el "
-       "próximo inicio."},
+       "se guardará en cuanto la base de datos lo acepte: con el próximo resultado, al abrir la "
+       "lista de la puntuación máxima o en el próximo inicio."},
   };
   for (const auto& c : cases) {
     ApplyLanguage(c.Lang);
