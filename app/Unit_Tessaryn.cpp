@@ -29,6 +29,7 @@
 #include "localization/Unit_Language.h"
 #include "media/FuncUnit.h"
 #include "media/ScreenPlacement.h"
+#include "persistence/PendingResults.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
@@ -124,7 +125,10 @@ void TForm_Tessaryn::FailStartup(const QString& message) {
 }
 
 void TForm_Tessaryn::MakeFolder(QString& folder, TSpecialFolder where, const QString& failure) {
-  folder = GetSpecialFolder(where) + QStringLiteral("Tessaryn Puzzle/");
+  const QString base = GetSpecialFolder(where);
+  // No folder of the user's own (no usable home): nothing is written elsewhere.
+  if (base.isEmpty()) FailStartup(failure);
+  folder = base + QStringLiteral("Tessaryn Puzzle/");
   if (!QDir().mkpath(folder)) FailStartup(failure);
 }
 
@@ -153,6 +157,9 @@ void TForm_Tessaryn::FormCreate() {
     Database.reset();
     FailStartup(openFailed);
   }
+  // Results an earlier run could not store are stored now, each once.
+  SetPendingResultsFile(DefaultPendingResultsFile());
+  StorePendingResults();
   SetupData = std::make_unique<TSetupDaten>();
   // Settings that cannot be read are told; the defaults stay for this run.
   SucceedsOrShowsError([] { LoadSetup(); });

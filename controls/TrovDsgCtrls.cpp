@@ -112,7 +112,93 @@ class TGridHeader : public QHeaderView {
 
 // ---------------------------------------------------------------------------
 
-TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {
+int TGridCells::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(Rows.size());
+}
+
+int TGridCells::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : Columns;
+}
+
+QVariant TGridCells::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const TCell& cell = Rows[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())];
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return cell.Text;
+  if (role == Qt::UserRole) return QVariant::fromValue(cell.Object);
+  return {};
+}
+
+bool TGridCells::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return false;
+  Rows[static_cast<size_t>(index.row())][static_cast<size_t>(index.column())].Text =
+      value.toString();
+  emit dataChanged(index, index, {role});
+  return true;
+}
+
+Qt::ItemFlags TGridCells::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                         : Qt::NoItemFlags;
+}
+
+void TGridCells::SetRowCount(int rows) {
+  const int old = rowCount();
+  if (rows > old) {
+    beginInsertRows({}, old, rows - 1);
+    Rows.resize(static_cast<size_t>(rows), std::vector<TCell>(static_cast<size_t>(Columns)));
+    endInsertRows();
+  } else if (rows < old) {
+    beginRemoveRows({}, rows, old - 1);
+    Rows.resize(static_cast<size_t>(rows));
+    endRemoveRows();
+  }
+}
+
+void TGridCells::SetColumnCount(int cols) {
+  const int old = Columns;
+  if (cols > old) {
+    beginInsertColumns({}, old, cols - 1);
+  } else if (cols < old) {
+    beginRemoveColumns({}, cols, old - 1);
+  } else {
+    return;
+  }
+  Columns = cols;
+  for (auto& row : Rows) row.resize(static_cast<size_t>(cols));
+  cols > old ? endInsertColumns() : endRemoveColumns();
+}
+
+void TGridCells::InsertRow(int row) {
+  beginInsertRows({}, row, row);
+  Rows.insert(Rows.begin() + row, std::vector<TCell>(static_cast<size_t>(Columns)));
+  endInsertRows();
+}
+
+void TGridCells::RemoveRow(int row) {
+  beginRemoveRows({}, row, row);
+  Rows.erase(Rows.begin() + row);
+  endRemoveRows();
+}
+
+void TGridCells::SetObject(int row, int col, QObject* object) {
+  Rows[static_cast<size_t>(row)][static_cast<size_t>(col)].Object = object;
+}
+
+// ---------------------------------------------------------------------------
+
+QVariant TGridShownRows::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return HeaderTexts.value(section);
+  return QIdentityProxyModel::headerData(section, orientation, role);
+}
+
+// ---------------------------------------------------------------------------
+
+TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent)
+    : QTableView(parent),
+      OwnCells(new TGridCells(this)),
+      ShownRows(new TGridShownRows(HeaderTexts, this)) {
+  ShownRows->setSourceModel(OwnCells);
+  setModel(ShownRows);
   ListViewColors.OnChangeColors = [this] { RepaintAll(); };
   setFont(ProgramFont(QStringLiteral("Arial"), 10));
   EditorFontValue = font();
@@ -137,9 +223,8 @@ TTrovDsgStringGrid::TTrovDsgStringGrid(QWidget* parent) : QTableWidget(parent) {
   viewport()->setMouseTracking(true);
   SetDefaultRowHeight(20);
   SetOptions(goVertLine | goHorzLine | goEditing | goTabs | goThumbTracking);
-  setColumnCount(5);
-  setRowCount(4);
-  for (int col = 0; col < columnCount(); ++col) SetColWidth(col, 64);
+  SetColCount(5);
+  SetRowCount(5);
 }
 
 TTrovDsgStringGrid::~TTrovDsgStringGrid() { ListViewColors.OnChangeColors = nullptr; }
@@ -215,18 +300,38 @@ void TTrovDsgStringGrid::SetOptions(TGridOptions options) {
   RepaintAll();
 }
 
+void TTrovDsgStringGrid::SetRowSource(QAbstractItemModel* source) {
+  QAbstractItemModel* wanted = source ? source : OwnCells;
+  if (ShownRows->sourceModel() == wanted) return;
+  // The widths are the grid's, not the model's: they stay.
+  QList<int> widths;
+  for (int col = 0; col < columnCount(); ++col) widths << columnWidth(col);
+  ShownRows->setSourceModel(wanted);
+  for (int col = 0; col < columnCount(); ++col) setColumnWidth(col, widths.value(col, 65));
+  RepaintAll();
+}
+
+QAbstractItemModel* TTrovDsgStringGrid::RowSource() const {
+  return ShownRows->sourceModel() == OwnCells ? nullptr : ShownRows->sourceModel();
+}
+
+void TTrovDsgStringGrid::setCurrentCell(int tableRow, int col) {
+  setCurrentIndex(model()->index(tableRow, col));
+}
+
 int TTrovDsgStringGrid::RowCount() const { return rowCount() + FixedRowCount; }
 
 // A grid keeps at least one row that is not fixed: too few rows for the fixed
 // row make it a plain one, its texts and all.
 void TTrovDsgStringGrid::SetRowCount(int rows) {
   if (FixedRowCount > 0 && rows >= 1 && rows <= FixedRowCount) SetFixedRows(rows - 1);
-  setRowCount(std::max(0, rows - FixedRowCount));
+  OwnCells->SetRowCount(std::max(0, rows - FixedRowCount));
 }
 
 void TTrovDsgStringGrid::SetColCount(int cols) {
-  const int old = columnCount();
-  setColumnCount(cols);
+  const int old = OwnCells->columnCount();
+  OwnCells->SetColumnCount(cols);
+  while (HeaderTexts.size() < cols) HeaderTexts << QString();
   for (int col = old; col < cols; ++col) SetColWidth(col, 64);
 }
 
@@ -234,21 +339,18 @@ void TTrovDsgStringGrid::SetFixedRows(int rows) {
   rows = rows > 0 ? 1 : 0;
   if (rows == FixedRowCount) return;
   // The header row becomes a table row or the other way round; its texts move along.
+  QStringList header;
+  for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
   if (rows == 1) {
-    QStringList header;
-    for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
-    if (rowCount() > 0) removeRow(0);
+    if (OwnCells->rowCount() > 0) OwnCells->RemoveRow(0);
     FixedRowCount = 1;
-    for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
     horizontalHeader()->show();
   } else {
-    QStringList header;
-    for (int col = 0; col < columnCount(); ++col) header << Cells(col, 0);
     FixedRowCount = 0;
-    insertRow(0);
-    for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
+    OwnCells->InsertRow(0);
     horizontalHeader()->hide();
   }
+  for (int col = 0; col < columnCount(); ++col) SetCells(col, 0, header[col]);
   RepaintAll();
 }
 
@@ -268,51 +370,33 @@ int TTrovDsgStringGrid::ColWidth(int col) const { return columnWidth(col) - 1; }
 void TTrovDsgStringGrid::SetColWidth(int col, int width) { setColumnWidth(col, width + 1); }
 
 QString TTrovDsgStringGrid::Cells(int col, int row) const {
-  if (row < FixedRowCount) {
-    const QTableWidgetItem* item = horizontalHeaderItem(col);
-    return item ? item->text() : QString();
-  }
-  const QTableWidgetItem* cell = item(TableRowOf(row), col);
-  return cell ? cell->text() : QString();
+  if (row < FixedRowCount) return HeaderTexts.value(col);
+  return model()->index(TableRowOf(row), col).data(Qt::DisplayRole).toString();
 }
 
 void TTrovDsgStringGrid::SetCells(int col, int row, const QString& text) {
   if (col < 0 || col >= columnCount()) return;
   if (row < FixedRowCount) {
-    QTableWidgetItem* header = horizontalHeaderItem(col);
-    if (!header) {
-      setHorizontalHeaderItem(col, new QTableWidgetItem(text));
-    } else {
-      header->setText(text);
-    }
+    while (HeaderTexts.size() <= col) HeaderTexts << QString();
+    HeaderTexts[col] = text;
+    emit ShownRows->headerDataChanged(Qt::Horizontal, col, col);
     return;
   }
   const int tableRow = TableRowOf(row);
-  if (tableRow < 0 || tableRow >= rowCount()) return;
-  QTableWidgetItem* cell = item(tableRow, col);
-  if (!cell) {
-    setItem(tableRow, col, new QTableWidgetItem(text));
-  } else {
-    cell->setText(text);
-  }
+  if (RowSource() || tableRow < 0 || tableRow >= rowCount()) return;
+  OwnCells->setData(OwnCells->index(tableRow, col), text, Qt::EditRole);
 }
 
 QObject* TTrovDsgStringGrid::Objects(int col, int row) const {
   if (row < FixedRowCount) return nullptr;
-  const QTableWidgetItem* cell = item(TableRowOf(row), col);
-  return cell ? cell->data(Qt::UserRole).value<QObject*>() : nullptr;
+  return model()->index(TableRowOf(row), col).data(Qt::UserRole).value<QObject*>();
 }
 
 void TTrovDsgStringGrid::SetObjects(int col, int row, QObject* object) {
-  if (row < FixedRowCount || col < 0 || col >= columnCount()) return;
+  if (RowSource() || row < FixedRowCount || col < 0 || col >= columnCount()) return;
   const int tableRow = TableRowOf(row);
   if (tableRow < 0 || tableRow >= rowCount()) return;
-  QTableWidgetItem* cell = item(tableRow, col);
-  if (!cell) {
-    cell = new QTableWidgetItem;
-    setItem(tableRow, col, cell);
-  }
-  cell->setData(Qt::UserRole, QVariant::fromValue(object));
+  OwnCells->SetObject(tableRow, col, object);
 }
 
 QRect TTrovDsgStringGrid::CellRect(int col, int row) const {
@@ -407,7 +491,7 @@ void TTrovDsgStringGrid::RepaintAll() {
 }
 
 bool TTrovDsgStringGrid::event(QEvent* event) {
-  const bool result = QTableWidget::event(event);
+  const bool result = QTableView::event(event);
   if (event->type() == QEvent::Paint) {
     QPainter painter(this);
     DrawOuterBorder(painter, size(), BorderColorValue);
@@ -426,26 +510,26 @@ bool TTrovDsgStringGrid::viewportEvent(QEvent* event) {
     }
     return true;
   }
-  return QTableWidget::viewportEvent(event);
+  return QTableView::viewportEvent(event);
 }
 
 void TTrovDsgStringGrid::focusInEvent(QFocusEvent* event) {
   SetLook(IsGridFocused, true, [this] { RepaintAll(); });
-  QTableWidget::focusInEvent(event);
+  QTableView::focusInEvent(event);
 }
 
 void TTrovDsgStringGrid::focusOutEvent(QFocusEvent* event) {
   SetLook(IsGridFocused, false, [this] { RepaintAll(); });
-  QTableWidget::focusOutEvent(event);
+  QTableView::focusOutEvent(event);
 }
 
 void TTrovDsgStringGrid::resizeEvent(QResizeEvent* event) {
-  QTableWidget::resizeEvent(event);
+  QTableView::resizeEvent(event);
   RepaintAll();
 }
 
 void TTrovDsgStringGrid::mouseMoveEvent(QMouseEvent* event) {
-  QTableWidget::mouseMoveEvent(event);
+  QTableView::mouseMoveEvent(event);
   if (ShowRowHint) BuildRowHint(event->position().toPoint());
 }
 

@@ -3,14 +3,17 @@
 
 #pragma once
 
+#include <QAbstractTableModel>
 #include <QComboBox>
 #include <QFont>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QLineEdit>
 #include <QList>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <functional>
+#include <vector>
 
 #include "controls/NotifyingProperty.h"
 #include "media/FuncUnit.h"
@@ -23,6 +26,10 @@
 // drawn in the header look. Cells(), RowCount() and the column widths speak in
 // these grid terms; a column width is the cell's width, the one-pixel grid line
 // comes on top of it as in the string grid.
+//
+// The cells live in the grid's own model, or come from a row source: a model
+// the owner hands in (SetRowSource) that reads its rows when they are shown, so
+// a long list costs no more than the rows on screen.
 
 // The grid's colour set. Every assignment fires OnChangeColors; the grid repaints.
 class TListViewColors {
@@ -71,7 +78,46 @@ using TGridOptions = unsigned;
 // Grid lines between data cells are drawn in the string grid's flat line colour.
 constexpr TColor GridLineColor = 0xC0C0C0;
 
-class TTrovDsgStringGrid : public QTableWidget {
+// The grid's own cells: texts and attached objects, row by row.
+class TGridCells : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  void SetRowCount(int rows);
+  void SetColumnCount(int cols);
+  void InsertRow(int row);
+  void RemoveRow(int row);
+  void SetObject(int row, int col, QObject* object);
+
+ private:
+  struct TCell {
+    QString Text;
+    QObject* Object = nullptr;
+  };
+  int Columns = 0;
+  std::vector<std::vector<TCell>> Rows;
+};
+
+// What the view shows: the rows of the grid's own cells or of a row source, and
+// the grid's header texts as the header (screen readers read them there).
+class TGridShownRows : public QIdentityProxyModel {
+  Q_OBJECT
+ public:
+  TGridShownRows(const QStringList& headerTexts, QObject* parent)
+      : QIdentityProxyModel(parent), HeaderTexts(headerTexts) {}
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  const QStringList& HeaderTexts;
+};
+
+class TTrovDsgStringGrid : public QTableView {
   Q_OBJECT
  public:
   explicit TTrovDsgStringGrid(QWidget* parent = nullptr);
@@ -110,6 +156,16 @@ class TTrovDsgStringGrid : public QTableWidget {
 
   TGridOptions Options() const { return OptionsValue; }
   void SetOptions(TGridOptions options);
+
+  // The rows come from the source (not owned; nullptr: the grid's own cells
+  // again). The source's columns are the grid's; header texts stay the grid's.
+  void SetRowSource(QAbstractItemModel* source);
+  QAbstractItemModel* RowSource() const;
+
+  // Table rows and columns, without the header row, as Qt's table counts them.
+  int rowCount() const { return model()->rowCount(); }
+  int columnCount() const { return model()->columnCount(); }
+  void setCurrentCell(int tableRow, int col);
 
   // Grid numbering: row 0 is the header row while FixedRows is 1.
   int RowCount() const;
@@ -171,6 +227,9 @@ class TTrovDsgStringGrid : public QTableWidget {
   int DefaultRowHeightValue = 20;
   QString RowHintText;
   bool HadFocusBeforeLock = false;
+  QStringList HeaderTexts;
+  TGridCells* OwnCells;
+  TGridShownRows* ShownRows;
 };
 
 class TTrovDsgComboBox : public QComboBox {

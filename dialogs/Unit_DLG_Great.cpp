@@ -8,6 +8,7 @@
 
 #include "controls/MessageBoxes.h"
 #include "localization/Unit_Language.h"
+#include "persistence/PendingResults.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
@@ -60,17 +61,24 @@ void RecordResult(const QString& playTimeText, QWidget* owner) {
     return;
   }
   PlayerData->Spielzeit = *playTime;
+  // Results that waited go first, so the list keeps the order the games ended in.
+  StorePendingResults();
   QString resultId;
   bool stored = false;
-  if (SucceedsOrShowsError([&] { stored = InsertResult(resultId); })) {
-    if (stored) {
-      SucceedsOrShowsError([&] {
-        TDLG_Great dialog(owner, resultId, *playTime);
-        DialogRunner().RunDialog(dialog);
-      });
-    } else {
-      ShowErrorBox(MsgResultNotSaved);
-    }
+  try {
+    stored = InsertResult(resultId);
+  } catch (const ESQLiteException&) {
+    stored = false;
+  }
+  if (stored) {
+    SucceedsOrShowsError([&] {
+      TDLG_Great dialog(owner, resultId, *playTime);
+      DialogRunner().RunDialog(dialog);
+    });
+  } else {
+    // Told, not lost: the result waits for the next write or the next start.
+    KeepPendingResult(*PlayerData);
+    ShowErrorBox(MsgResultNotSaved + QStringLiteral("\n\n") + MsgResultKept);
   }
   PlayerData.reset();
 }

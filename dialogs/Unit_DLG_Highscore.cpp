@@ -3,14 +3,18 @@
 
 #include "dialogs/Unit_DLG_Highscore.h"
 
+#include <malloc.h>
+
 #include <QDate>
 #include <QLocale>
 #include <QRegularExpression>
 #include <exception>
 
 #include "controls/MessageBoxes.h"
+#include "dialogs/HighscoreRows.h"
 #include "localization/Unit_Language.h"
 #include "media/ScreenCursor.h"
+#include "persistence/PendingResults.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 
@@ -100,14 +104,17 @@ void TDLG_Highscore::FormCreate() {
 void TDLG_Highscore::FormDestroy() {
   Timer1.stop();
   FreeRows();
+  // The pages the list read would stay cached for as long as the program runs,
+  // and the heap the rows freed would stay with the process: both go back.
+  if (Database) Database->ReleaseMemory();
+  malloc_trim(0);
 }
 
 void TDLG_Highscore::FreeRows() {
   TTrovDsgStringGrid& grid = StringGrid_Highscore;
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    delete grid.Objects(0, row);
-    grid.SetObjects(0, row, nullptr);
-  }
+  grid.SetRowSource(nullptr);
+  delete Rows;
+  Rows = nullptr;
   grid.SetRowCount(2);
   for (int col = 0; col < grid.ColCount(); ++col) grid.SetCells(col, 1, QString());
 }
@@ -115,6 +122,8 @@ void TDLG_Highscore::FreeRows() {
 void TDLG_Highscore::FillList() {
   FreeRows();
   if (!Database->HasTable(QStringLiteral("tab_spieler"))) return;
+  // Results that waited for the database are stored first, so the list shows them.
+  StorePendingResults();
   TTrovDsgStringGrid& grid = StringGrid_Highscore;
   SetScreenCursor(Qt::WaitCursor);
   struct TCleanUp {
@@ -124,32 +133,24 @@ void TDLG_Highscore::FillList() {
       ResetScreenCursor();
     }
   };
-  std::unique_ptr<TSQLiteTable> table;
   TCleanUp cleanUp{grid};
   grid.LockUpdate();
-  table = QueryHighscoreList();
-  grid.SetRowCount(table->RowCount() + 1);
-  if (grid.RowCount() > 1) grid.SetFixedRows(1);
-  while (!table->AtEnd()) {
-    AddRow(*table);
-    table->MoveNext();
+  auto rows = std::make_unique<THighscoreRows>(this);
+  if (rows->rowCount() == 0) {
+    // The header row alone: the grid keeps no fixed row then.
+    grid.SetRowCount(1);
+    return;
   }
-  if (grid.RowCount() > 1) grid.setCurrentCell(0, 1);
+  grid.SetFixedRows(1);
+  Rows = rows.release();
+  grid.SetRowSource(Rows);
+  grid.setCurrentCell(0, 1);
 }
 
-void TDLG_Highscore::AddRow(const TSQLiteTable& table) {
-  TTrovDsgStringGrid& grid = StringGrid_Highscore;
-  auto* rowData = new THighscoreData(this);
-  rowData->Spieler_ID = table.CellText(table.ColumnIndex(QStringLiteral("Spieler_ID")));
-  const int row = table.CurrentRow() + 1;
-  grid.SetCells(0, row, QString::number(row));
-  grid.SetCells(1, row, table.CellText(table.ColumnIndex(QStringLiteral("Name"))));
-  QString date;
-  if (!StoredDateToDisplay(table.CellText(table.ColumnIndex(QStringLiteral("Datum"))), date))
-    date.clear();
-  grid.SetCells(2, row, date);
-  grid.SetCells(3, row, table.CellText(table.ColumnIndex(QStringLiteral("Spielzeit"))));
-  grid.SetObjects(0, row, rowData);
+QString TDLG_Highscore::ResultIdOfRow(int gridRow) const {
+  const TTrovDsgStringGrid& grid = StringGrid_Highscore;
+  if (!Rows || gridRow < grid.FixedRows()) return QString();
+  return Rows->ResultId(grid.TableRowOf(gridRow));
 }
 
 void TDLG_Highscore::Button_ClearClick() {

@@ -10,15 +10,7 @@
 #include "controls/TrovDsgCtrls.h"
 #include "controls/TrovGameButton.h"
 
-class TSQLiteTable;
-
-// The identifier of the result shown in one grid row, attached to the row's first cell.
-class THighscoreData : public QObject {
-  Q_OBJECT
- public:
-  explicit THighscoreData(QObject* owner) : QObject(owner) {}
-  QString Spieler_ID;
-};
+class THighscoreRows;
 
 // The high-score dialog: every stored result by play time, the
 // shortest first, and the deletion of all results after a confirmation.
@@ -40,10 +32,15 @@ class TDLG_Highscore : public TProgramDialog {
   void Button_ClearClick();
   void Timer1Timer();
 
+  // The identifier of the result in a grid row; empty for none.
+  QString ResultIdOfRow(int gridRow) const;
+
  private:
   void FreeRows();
   void FillList();
-  void AddRow(const TSQLiteTable& table);
+
+  // The rows the grid shows, read from the database as they are shown.
+  THighscoreRows* Rows = nullptr;
 };
 
 // A stored date ("yyyy-mm-dd") or one in the user's short date format, written

@@ -57,6 +57,7 @@ QString TxtPhotoNotice;
 QString AccTileFaceDown;
 QString AccTileFaceUp;
 QString AccPlayTime;
+QString MsgResultKept;
 
 namespace {
 
@@ -263,6 +264,13 @@ const std::array<TEntryTexts, 3> AccessibleTable{{
     "Play time %1",
     "Tiempo de juego %1"}},
 }};
+
+const std::array<TEntryTexts, 1> StorageTable{{
+  {&MsgResultKept,
+   {"Das Ergebnis ist vorgemerkt und wird gespeichert, sobald die Datenbank es annimmt: mit dem nächsten Ergebnis, beim Öffnen der Highscoreliste oder beim nächsten Start.",
+    "The result is kept and will be stored as soon as the database takes it: with the next result, when the high score list opens, or at the next start.",
+    "El resultado queda reservado y se guardará en cuanto la base de datos lo acepte: con el próximo resultado, al abrir la lista de la puntuación máxima o en el próximo inicio."}},
+}};
 // clang-format on
 
 }  // namespace
@@ -285,6 +293,7 @@ void ApplyLanguage(int code) {
   code = LanguageOrGerman(code);
   for (const TEntryTexts& row : Table) *row.Entry = QString::fromUtf8(row.Texts[code]);
   for (const TEntryTexts& row : AccessibleTable) *row.Entry = QString::fromUtf8(row.Texts[code]);
+  for (const TEntryTexts& row : StorageTable) *row.Entry = QString::fromUtf8(row.Texts[code]);
 }
 
 void ApplyLanguage() {

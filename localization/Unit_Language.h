@@ -62,6 +62,9 @@ extern QString AccTileFaceDown;  // %1 row, %2 column, both from 1
 extern QString AccTileFaceUp;
 extern QString AccPlayTime;  // %1 the shown time, hh:nn:ss
 
+// Follows MsgResultNotSaved when the result waits to be stored later.
+extern QString MsgResultKept;
+
 // The spoken name of a board tile in the current language.
 QString TileAccessibleName(int row, int column, bool faceUp);
 // The spoken name of the play time display.

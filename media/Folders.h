@@ -5,7 +5,10 @@
 
 #include <QString>
 
+// Whether HOME names a folder of the user's own: set, absolute, existing, not "/".
+bool HasUsableHome();
 // The user's folders: application data (the XDG data folder) and documents.
-// The path ends with "/"; empty when the platform knows no such folder.
+// The path ends with "/"; empty when the platform knows no such folder or there
+// is no usable home folder.
 enum class TSpecialFolder { AppData, Documents };
 QString GetSpecialFolder(TSpecialFolder folder);

@@ -3,6 +3,10 @@
 
 #include "persistence/SQLUtils.h"
 
+#include <sqlite3.h>
+
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -15,8 +19,10 @@ const QString PlayerTable = QStringLiteral("tab_spieler");
 const QString SettingsRowId = QStringLiteral("SP00000001");
 const QString FirstRunMarkerId = QStringLiteral("SP00000002");
 
-const QString HighscoreStatement =
-    JoinLines({QStringLiteral("SELECT * FROM tab_spieler"), QStringLiteral("ORDER BY Spielzeit")});
+// Among equal play times the rows come in the order the index keeps them (by
+// row), the order the rank counts and the list pages read.
+const QString HighscoreStatement = JoinLines(
+    {QStringLiteral("SELECT * FROM tab_spieler"), QStringLiteral("ORDER BY Spielzeit, rowid")});
 
 QString Flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 
@@ -26,7 +32,7 @@ QString Flag(bool value) { return value ? QStringLiteral("1") : QStringLiteral("
 // transaction begun elsewhere makes StartTransaction raise: nothing is touched.
 template <typename TWork>
 void InOwnTransaction(TWork work) {
-  Database->StartTransaction();
+  Database->StartWriteTransaction();
   try {
     work();
     Database->CommitTransaction();
@@ -98,7 +104,10 @@ QString QuoteText(const QString& value) {
   return QLatin1Char('"') + doubled + QLatin1Char('"');
 }
 
-bool CreateTables() {
+namespace {
+
+// The tables that are missing are made; the labels of those that could not be.
+QStringList MakeMissingTables() {
   QStringList failed;
   auto create = [&](const QString& table, const QStringList& lines, const QString& label) {
     if (Database->HasTable(table)) return;
@@ -119,10 +128,39 @@ bool CreateTables() {
           QStringLiteral("Spieler_ID VARCHAR(10) PRIMARY KEY"), QStringLiteral(",Name VARCHAR(50)"),
           QStringLiteral(",Datum DATE"), QStringLiteral(",Spielzeit TIME"), QStringLiteral(");")},
          QStringLiteral("\"Spieler\""));
+  // The list and the rank walk the results by play time. The index is no part of
+  // the table, so older programs read and write the file as before; a file that
+  // takes no index (read-only, locked) is only slower.
+  if (failed.isEmpty()) {
+    try {
+      Database->Execute(QStringLiteral(
+          "CREATE INDEX IF NOT EXISTS idx_tab_spieler_Spielzeit ON tab_spieler (Spielzeit)"));
+    } catch (const ESQLiteException&) {
+    }
+  }
+  return failed;
+}
+
+}  // namespace
+
+bool CreateTables() {
+  const QStringList failed = MakeMissingTables();
   if (failed.isEmpty()) return true;
   ReportError(QStringLiteral("Fehler beim Erstellen folgender Tabellen:\n\n") + JoinLines(failed));
   return false;
 }
+
+void FollowDatabaseFile() {
+  if (!Database->FileHasMoved()) return;
+  const QFileInfo file(Database->FileName());
+  // The folder may have gone with the file; it is made again as at start-up.
+  if (!file.exists()) QDir().mkpath(file.path());
+  Database->Reopen();
+  // A table that cannot be made shows as a failed write of its own.
+  MakeMissingTables();
+}
+
+void RunWriteTransaction(const std::function<void()>& work) { InOwnTransaction(work); }
 
 QString FormatRecordId(const QString& prefix, const QString& number) {
   QString digits = number;
@@ -159,6 +197,7 @@ void LoadSetup() {
 }
 
 void SaveSetup() {
+  FollowDatabaseFile();
   RequireSetupTable();
   const QString sound = Flag(SetupData->Sound), music = Flag(SetupData->Music);
   const QString volume = QString::number(SetupData->Volume),
@@ -193,6 +232,7 @@ bool FirstRunDone() {
 }
 
 void MarkFirstRun() {
+  FollowDatabaseFile();
   RequireSetupTable();
   if (RowExists(FirstRunMarkerId)) return;
   const QString zero = QStringLiteral("0");
@@ -207,21 +247,40 @@ QString FormatPlayTime(std::chrono::seconds playTime) {
       .arg(total % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString InsertResultStatement(const QString& id, const QString& name, const QDate& datum,
+                              std::chrono::seconds spielzeit) {
+  return JoinLines({QStringLiteral("INSERT INTO tab_spieler ("), QStringLiteral("Spieler_ID"),
+                    QStringLiteral(",Name"), QStringLiteral(",Datum"), QStringLiteral(",Spielzeit"),
+                    QStringLiteral(")"), QStringLiteral("VALUES ("), QuoteText(id),
+                    QStringLiteral(",") + QuoteText(name),
+                    QStringLiteral(",") + QuoteText(datum.toString(QStringLiteral("yyyy-MM-dd"))),
+                    QStringLiteral(",") + QuoteText(FormatPlayTime(spielzeit)),
+                    QStringLiteral(");")});
+}
+
 bool InsertResult(QString& id) {
+  FollowDatabaseFile();
   if (!Database->HasTable(PlayerTable)) return false;
-  id = NextRecordId(QStringLiteral("SR"), PlayerTable, QStringLiteral("Spieler_ID"));
+  // The identifier is drawn inside the write transaction, so that no other
+  // program can take it between the query and the insert; a file shared with a
+  // program that draws it outside gets one more try.
+  for (int attempt = 0;; ++attempt) {
+    try {
+      InOwnTransaction([&] {
+        id = NextRecordId(QStringLiteral("SR"), PlayerTable, QStringLiteral("Spieler_ID"));
+        if (!id.isEmpty())
+          Database->Execute(InsertResultStatement(id, PlayerData->Name, PlayerData->Datum,
+                                                  PlayerData->Spielzeit));
+      });
+      break;
+    } catch (const ESQLiteException& error) {
+      if (attempt > 0 || error.Code() != SQLITE_CONSTRAINT) throw;
+    }
+  }
   if (id.isEmpty()) {
     ReportError(QStringLiteral("Fehler beim Erstellen der \"Spieler_ID\"!"));
     return false;
   }
-  ExecuteInOwnTransaction(JoinLines(
-      {QStringLiteral("INSERT INTO tab_spieler ("), QStringLiteral("Spieler_ID"),
-       QStringLiteral(",Name"), QStringLiteral(",Datum"), QStringLiteral(",Spielzeit"),
-       QStringLiteral(")"), QStringLiteral("VALUES ("), QuoteText(id),
-       QStringLiteral(",") + QuoteText(PlayerData->Name),
-       QStringLiteral(",") + QuoteText(PlayerData->Datum.toString(QStringLiteral("yyyy-MM-dd"))),
-       QStringLiteral(",") + QuoteText(FormatPlayTime(PlayerData->Spielzeit)),
-       QStringLiteral(");")}));
   return true;
 }
 
@@ -246,19 +305,37 @@ bool ReadPlayerNames(QStringList& names) {
 std::unique_ptr<TSQLiteTable> QueryHighscoreList() { return Database->Query(HighscoreStatement); }
 
 int RankOfResult(const QString& id) {
-  int count = 0;
   if (!Database->HasTable(PlayerTable)) return 0;
-  const auto list = QueryHighscoreList();
-  const int idColumn = list->RowCount() > 0 ? list->ColumnIndex(QStringLiteral("Spieler_ID")) : 0;
-  while (!list->AtEnd()) {
-    ++count;
-    if (list->CellText(idColumn) == id) break;
-    list->MoveNext();
-  }
-  return count;
+  FollowDatabaseFile();
+  // The list walks the index by play time and, among equal times, by row: the
+  // rank counts what comes before the result in that order, over the index. A
+  // play time the table holds as NULL sorts first.
+  const auto rank = Database->Query(JoinLines(
+      {QStringLiteral("SELECT 1"),
+       QStringLiteral("+(SELECT COUNT(*) FROM tab_spieler WHERE Spielzeit < m.Spielzeit)"),
+       QStringLiteral("+(SELECT COUNT(*) FROM tab_spieler WHERE Spielzeit = m.Spielzeit AND "
+                      "rowid < m.rowid)"),
+       QStringLiteral("+(SELECT COUNT(*) FROM tab_spieler WHERE Spielzeit IS NULL AND "
+                      "(m.Spielzeit IS NOT NULL OR rowid < m.rowid)) Rang"),
+       QStringLiteral("FROM tab_spieler m WHERE m.Spieler_ID=") + QuoteText(id)}));
+  if (rank->RowCount() > 0) return rank->CellText(0).toInt();
+  // An identifier that is not stored counts every row.
+  return Database->Query(QStringLiteral("SELECT COUNT(*) FROM tab_spieler"))->CellText(0).toInt();
+}
+
+int CountResults() {
+  if (!Database->HasTable(PlayerTable)) return 0;
+  return Database->Query(QStringLiteral("SELECT COUNT(*) FROM tab_spieler"))->CellText(0).toInt();
+}
+
+std::unique_ptr<TSQLiteTable> QueryHighscoreRows(int first, int count) {
+  return Database->Query(JoinLines({QStringLiteral("SELECT * FROM tab_spieler"),
+                                    QStringLiteral("ORDER BY Spielzeit, rowid"),
+                                    QStringLiteral("LIMIT %1 OFFSET %2").arg(count).arg(first)}));
 }
 
 void ClearResults() {
+  FollowDatabaseFile();
   InOwnTransaction([] {
     if (Database->HasTable(PlayerTable))
       Database->Execute(QStringLiteral("DELETE FROM tab_spieler"));

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,8 +24,17 @@ class TSetupDaten;
 // A text value in double quotes, inner double quotes doubled.
 [[nodiscard]] QString QuoteText(const QString& value);
 
-// Creates the missing tables; false (after a German error box) when one could not be made.
+// Creates the missing tables and the index by play time; false (after a German
+// error box) when a table could not be made.
 [[nodiscard]] bool CreateTables();
+// Before a write: when the file at the database path is no longer the one the
+// connection has open (deleted, moved, replaced), opens the path again, making
+// the folder, the file and the tables as at start-up. Raises when the path
+// cannot be opened (a folder in the file's place); the next call tries again.
+void FollowDatabaseFile();
+// Runs the work in a write transaction of its own (BEGIN IMMEDIATE), rolled back
+// when it fails.
+void RunWriteTransaction(const std::function<void()>& work);
 // "SR00000042": one more than the largest number in use, or "" when the table is missing.
 [[nodiscard]] QString NextRecordId(const QString& prefix, const QString& table,
                                    const QString& column);
@@ -48,9 +58,19 @@ void MarkFirstRun();
 // text is no such time.
 [[nodiscard]] std::optional<std::chrono::seconds> ParsePlayTime(const QString& text);
 
+// The statement that stores one result under the identifier.
+[[nodiscard]] QString InsertResultStatement(const QString& id, const QString& name,
+                                            const QDate& datum, std::chrono::seconds spielzeit);
 [[nodiscard]] bool InsertResult(QString& id);
 bool ReadPlayerNames(QStringList& names);
 [[nodiscard]] std::unique_ptr<TSQLiteTable> QueryHighscoreList();
+// The number of stored results; 0 when the table is missing.
+[[nodiscard]] int CountResults();
+// count rows of the high-score list from the 0-based position first on, in the
+// order of QueryHighscoreList.
+[[nodiscard]] std::unique_ptr<TSQLiteTable> QueryHighscoreRows(int first, int count);
+// The 1-based position of the result in the high-score list; the number of rows
+// for an identifier that is not stored, 0 when the table is missing.
 [[nodiscard]] int RankOfResult(const QString& id);
 // Deletes every result; without a results table there is nothing to delete.
 void ClearResults();

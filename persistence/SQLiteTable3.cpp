@@ -5,12 +5,13 @@
 
 #include <sqlite3.h>
 
+#include <QFileInfo>
 #include <QLocale>
 #include <QStringDecoder>
 #include <cstring>
 
-ESQLiteException::ESQLiteException(const QString& message)
-    : std::runtime_error(message.toStdString()) {}
+ESQLiteException::ESQLiteException(const QString& message, int code)
+    : std::runtime_error(message.toStdString()), ResultCode(code & 0xFF) {}
 
 QString ErrorCodeText(int code) {
   static const char* const texts[] = {"Successful result",
@@ -114,28 +115,57 @@ QString TSQLiteTable::CellText(int column) const {
   return QString();
 }
 
-TSQLiteDatabase::TSQLiteDatabase(const QString& fileName) {
+sqlite3* TSQLiteDatabase::Open(const QString& fileName) {
   const QByteArray name = fileName.toUtf8();
   sqlite3* handle = nullptr;
   if (sqlite3_open(name.constData(), &handle) != SQLITE_OK) {
     const QString reason =
         handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("unknown error");
+    const int code = handle ? sqlite3_errcode(handle) : SQLITE_CANTOPEN;
     sqlite3_close(handle);
     throw ESQLiteException(
-        QStringLiteral("Failed to open database \"%1\" : %2").arg(fileName, reason));
+        QStringLiteral("Failed to open database \"%1\" : %2").arg(fileName, reason), code);
   }
-  Connection = handle;
   // The statements quote their text values in double quotes: make sure SQLite
   // takes those as string literals, whatever it was built with.
-  sqlite3_db_config(Connection, SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
-  sqlite3_db_config(Connection, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
+  sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
+  sqlite3_db_config(handle, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
+  return handle;
+}
+
+TSQLiteDatabase::TSQLiteDatabase(const QString& fileName)
+    : Path(fileName), Connection(Open(fileName)) {
   // A backup tool or the sqlite3 shell may read the file for a moment; wait that
   // out instead of losing a result to it.
   SetBusyTimeout(DefaultBusyTimeout);
 }
 
 void TSQLiteDatabase::SetBusyTimeout(int milliseconds) {
+  BusyTimeout = milliseconds;
   sqlite3_busy_timeout(Connection, milliseconds);
+}
+
+void TSQLiteDatabase::ReleaseMemory() { sqlite3_db_release_memory(Connection); }
+
+bool TSQLiteDatabase::FileHasMoved() {
+  int moved = 0;
+  if (sqlite3_file_control(Connection, "main", SQLITE_FCNTL_HAS_MOVED, &moved) != SQLITE_OK)
+    return false;
+  return moved != 0;
+}
+
+void TSQLiteDatabase::Reopen() {
+  if (TransactionOpen) throw ESQLiteException(QStringLiteral("Transaction already open"));
+  // SQLite would open a folder read-only and fail only on the first write.
+  const QFileInfo file(Path);
+  if (file.exists() && !file.isFile())
+    throw ESQLiteException(QStringLiteral("Failed to open database \"%1\" : %2")
+                               .arg(Path, QString::fromUtf8(sqlite3_errstr(SQLITE_CANTOPEN))),
+                           SQLITE_CANTOPEN);
+  sqlite3* fresh = Open(Path);
+  sqlite3_close(Connection);
+  Connection = fresh;
+  SetBusyTimeout(BusyTimeout);
 }
 
 TSQLiteDatabase::~TSQLiteDatabase() {
@@ -167,7 +197,8 @@ void TSQLiteDatabase::RaiseDatabaseError(const QString& step, const QString& sql
   if (code == 0) throw ESQLiteException(step);
   throw ESQLiteException(step + QStringLiteral(".\rError [%1]: %2.\r\"%3\": %4")
                                     .arg(code)
-                                    .arg(ErrorCodeText(code), sql, message));
+                                    .arg(ErrorCodeText(code), sql, message),
+                         code);
 }
 
 void TSQLiteDatabase::Execute(const QString& sql) {
@@ -198,7 +229,7 @@ std::unique_ptr<TSQLiteTable> TSQLiteDatabase::Query(const QString& sql) {
     if (result == SQLITE_DONE) break;
     if (result == SQLITE_BUSY) {
       FollowTransactionState();
-      throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"));
+      throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"), SQLITE_BUSY);
     }
     if (result != SQLITE_ROW) {
       sqlite3_reset(s);
@@ -253,6 +284,12 @@ bool TSQLiteDatabase::HasTable(const QString& name) {
 void TSQLiteDatabase::StartTransaction() {
   if (TransactionOpen) throw ESQLiteException(QStringLiteral("Transaction already open"));
   Execute(QStringLiteral("BEGIN TRANSACTION"));
+  TransactionOpen = true;
+}
+
+void TSQLiteDatabase::StartWriteTransaction() {
+  if (TransactionOpen) throw ESQLiteException(QStringLiteral("Transaction already open"));
+  Execute(QStringLiteral("BEGIN IMMEDIATE TRANSACTION"));
   TransactionOpen = true;
 }
 

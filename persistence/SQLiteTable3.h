@@ -19,8 +19,13 @@ struct sqlite3;
 // The one error of the database layer: a message text and nothing else.
 class ESQLiteException : public std::runtime_error {
  public:
-  explicit ESQLiteException(const QString& message);
+  explicit ESQLiteException(const QString& message, int code = 0);
   QString Message() const { return QString::fromUtf8(what()); }
+  // SQLite's primary result code, 0 when the layer raised it on its own.
+  int Code() const { return ResultCode; }
+
+ private:
+  int ResultCode = 0;
 };
 
 // SQLite's result codes as words, for the layer's messages.
@@ -74,6 +79,9 @@ class TSQLiteDatabase {
   bool HasTable(const QString& name);
 
   void StartTransaction();
+  // BEGIN IMMEDIATE: takes the write lock at once, so what the transaction reads
+  // stays true until it commits, whatever other programs on the file do.
+  void StartWriteTransaction();
   void CommitTransaction();
   void RollbackTransaction();
   bool InTransaction() const { return TransactionOpen; }
@@ -86,12 +94,27 @@ class TSQLiteDatabase {
   void SetBusyTimeout(int milliseconds);
   static constexpr int DefaultBusyTimeout = 5000;
 
+  // Gives the pages the connection keeps cached back (after a long list was read).
+  void ReleaseMemory();
+
+  const QString& FileName() const { return Path; }
+  // Whether the file the connection has open is no longer the one at its path:
+  // deleted, moved away, or replaced by another file or a folder.
+  bool FileHasMoved();
+  // Closes the connection and opens its path again, creating the file when it is
+  // missing. Outside a transaction only; on failure the old connection stays.
+  void Reopen();
+
  private:
   // stepResult stands in for the connection's error code when that has none, as
   // for a statement that returned a row where none was expected.
   void FollowTransactionState();
   [[noreturn]] void RaiseDatabaseError(const QString& step, const QString& sql, int stepResult = 0);
 
+  static sqlite3* Open(const QString& fileName);
+
+  QString Path;
   sqlite3* Connection = nullptr;
   bool TransactionOpen = false;
+  int BusyTimeout = DefaultBusyTimeout;
 };

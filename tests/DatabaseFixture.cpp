@@ -5,7 +5,12 @@
 
 #include <sqlite3.h>
 
+#include "persistence/PendingResults.h"
+
 void TDatabaseFixture::SetUp() {
+  // Results waiting from another test's run stay out of this one.
+  SetPendingResultsFile(QString());
+  ForgetPendingResultsInMemory();
   Database = std::make_unique<TSQLiteDatabase>(FilePath());
   Database->OnStatement = [this](const QString& sql) { Statements.append(sql); };
   SetupData = std::make_unique<TSetupDaten>();
@@ -15,6 +20,8 @@ void TDatabaseFixture::SetUp() {
 
 void TDatabaseFixture::TearDown() {
   SetErrorReporter(nullptr);
+  SetPendingResultsFile(QString());
+  ForgetPendingResultsInMemory();
   PlayerData.reset();
   SetupData.reset();
   Database.reset();

@@ -14,6 +14,7 @@ TFreshHome::TFreshHome() {
       {"XDG_DATA_HOME", home + "/.local/share"},
       {"XDG_CONFIG_HOME", home + "/.config"},
       {"XDG_CACHE_HOME", home + "/.cache"},
+      {"XDG_STATE_HOME", home + "/.local/state"},
       {"XDG_RUNTIME_DIR", home + "/run"},
       {"XDG_DOCUMENTS_DIR", home + "/Documents"},
   };

@@ -24,6 +24,9 @@ class TFreshHome {
   QString DocumentsFolder() const { return Path() + "/Documents/Tessaryn Puzzle"; }
   QString DataFolder() const { return Path() + "/.local/share/Tessaryn Puzzle"; }
   QString RuntimeFolder() const { return Path() + "/run"; }
+  QString PendingResultsFile() const {
+    return Path() + "/.local/state/tessaryn-puzzle/pending-results";
+  }
 
  private:
   QTemporaryDir Folder;

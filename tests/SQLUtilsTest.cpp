@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QSet>
 
 #include "persistence/SQLUtils.h"
@@ -46,11 +48,12 @@ class TStore : public TDatabaseFixture {
     return rows;
   }
 
-  // The write among the statements sent: the one between BEGIN and COMMIT.
+  // The write among the statements sent: the last one before COMMIT.
   QString SentWrite() {
     const QStringList sent = TakeStatements();
-    const qsizetype begin = sent.indexOf("BEGIN TRANSACTION");
-    return begin >= 0 && begin + 1 < sent.size() ? sent[begin + 1] : QString("(no write)");
+    const qsizetype begin = sent.indexOf("BEGIN IMMEDIATE TRANSACTION");
+    const qsizetype commit = sent.indexOf("COMMIT");
+    return begin >= 0 && commit > begin + 1 ? sent[commit - 1] : QString("(no write)");
   }
 };
 
@@ -62,7 +65,7 @@ TEST_F(TFreshDatabase, CreateTablesOnceThenOnlyLooks) {
   EXPECT_TRUE(CreateTables());
   EXPECT_TRUE(Errors.isEmpty());
   const QStringList first = TakeStatements();
-  ASSERT_EQ(first.size(), 4);
+  ASSERT_EQ(first.size(), 5);
   EXPECT_EQ(first[1],
             "CREATE TABLE tab_setup (\r\nSetup_ID VARCHAR(10) PRIMARY KEY\r\n,Sound "
             "TINYINT\r\n,Music TINYINT\r\n"
@@ -71,9 +74,11 @@ TEST_F(TFreshDatabase, CreateTablesOnceThenOnlyLooks) {
       first[3],
       "CREATE TABLE tab_spieler (\r\nSpieler_ID VARCHAR(10) PRIMARY KEY\r\n,Name VARCHAR(50)\r\n"
       ",Datum DATE\r\n,Spielzeit TIME\r\n);\r\n");
+  EXPECT_EQ(first[4],
+            "CREATE INDEX IF NOT EXISTS idx_tab_spieler_Spielzeit ON tab_spieler (Spielzeit)");
   EXPECT_TRUE(CreateTables());
   const QStringList second = TakeStatements();
-  ASSERT_EQ(second.size(), 2);
+  ASSERT_EQ(second.size(), 3) << "the two looks, and the index that is there already";
   EXPECT_TRUE(second[0].startsWith("select [sql] from sqlite_master"));
 }
 
@@ -385,4 +390,112 @@ TEST_F(TStore, AWriterKilledMidStreamLeavesASoundFileWithEveryReturnedResult) {
   QSet<QString> stored;
   for (; !rows->AtEnd(); rows->MoveNext()) stored.insert(rows->CellText(0));
   for (const QString& id : returned) EXPECT_TRUE(stored.contains(id)) << id.toStdString();
+}
+
+namespace {
+
+// The names stored in the file at the path, read past the layer.
+QStringList NamesInFile(const QString& path) {
+  QStringList names;
+  sqlite3* db = nullptr;
+  if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT Name FROM tab_spieler ORDER BY Spieler_ID", -1, &statement,
+                           nullptr) == SQLITE_OK)
+      while (sqlite3_step(statement) == SQLITE_ROW)
+        names << QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    sqlite3_finalize(statement);
+  }
+  sqlite3_close(db);
+  return names;
+}
+
+}  // namespace
+
+TEST_F(TStore, AFileDeletedMovedOrReplacedWhileRunningGetsTheNextResultAtItsPath) {
+  StoreResult("A", "00:00:05");
+  ASSERT_TRUE(QFile::remove(FilePath()));
+  EXPECT_EQ(StoreResult("B", "00:00:06"), "SR00000001") << "a new file, made as at start-up";
+  EXPECT_EQ(NamesInFile(FilePath()), QStringList{"B"});
+  EXPECT_TRUE(Database->HasTable("tab_setup"));
+
+  // Moved away, and a copy put back in its place.
+  ASSERT_TRUE(QFile::rename(FilePath(), FilePath() + ".old"));
+  ASSERT_TRUE(QFile::copy(FilePath() + ".old", FilePath()));
+  StoreResult("C", "00:00:07");
+  EXPECT_EQ(NamesInFile(FilePath()), (QStringList{"B", "C"}));
+  EXPECT_EQ(NamesInFile(FilePath() + ".old"), QStringList{"B"});
+
+  // The whole folder gone.
+  ASSERT_TRUE(QDir(Folder.path()).removeRecursively());
+  StoreResult("D", "00:00:08");
+  EXPECT_EQ(NamesInFile(FilePath()), QStringList{"D"});
+  SetupData->Volume = 70;
+  SaveSetup();
+
+  // A folder in the file's place fails each write once, until it is gone.
+  ASSERT_TRUE(QFile::remove(FilePath()));
+  ASSERT_TRUE(QDir().mkdir(FilePath()));
+  QString id;
+  EXPECT_TRUE(ErrorOf([&] { (void)InsertResult(id); }).startsWith("Failed to open database"));
+  EXPECT_NE(ErrorOf([] { ClearResults(); }), "(no error)");
+  ASSERT_TRUE(QDir().rmdir(FilePath()));
+  EXPECT_EQ(StoreResult("E", "00:00:09"), "SR00000001");
+  EXPECT_EQ(NamesInFile(FilePath()), QStringList{"E"});
+}
+
+// Another program on the same file (a second login, a second machine on a shared
+// home) stores its result just after this one drew its identifier.
+TEST_F(TStore, ASecondWriterBetweenTheIdentifierAndTheInsertLosesNoResult) {
+  StoreResult("A", "00:00:05");
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(FilePath().toUtf8().constData(), &other), SQLITE_OK);
+  const char* otherInsert =
+      "INSERT INTO tab_spieler SELECT 'SR' || printf('%08d', MAX(CAST(LTRIM(Spieler_ID, 'SR') AS "
+      "INTEGER)) + 1), 'Other', '2026-12-10', '00:00:06' FROM tab_spieler";
+  // The layer's next statement after the identifier's query: the other program
+  // writes before it runs.
+  bool drawn = false, tried = false, otherStored = false;
+  Database->OnStatement = [&](const QString& sql) {
+    if (drawn && !tried) {
+      tried = true;
+      otherStored = sqlite3_exec(other, otherInsert, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    drawn = drawn || sql.startsWith("SELECT MAX(CAST(LTRIM(Spieler_ID");
+  };
+  PlayerData->Name = "B";
+  PlayerData->Spielzeit = std::chrono::seconds(7);
+  QString id;
+  EXPECT_EQ(ErrorOf([&] { EXPECT_TRUE(InsertResult(id)); }), "(no error)");
+  ASSERT_TRUE(tried);
+  // The other program waited for this one's write and stores its own after it.
+  if (!otherStored) {
+    EXPECT_EQ(sqlite3_exec(other, otherInsert, nullptr, nullptr, nullptr), SQLITE_OK);
+  }
+  sqlite3_close(other);
+  QStringList names = NamesInFile(FilePath());
+  names.sort();
+  EXPECT_EQ(names, (QStringList{"A", "B", "Other"}));
+}
+
+// The rank counts over the index; it must name the row's position in the list
+// for every row, ties and play times the table holds as NULL included.
+TEST_F(TStore, EveryRankIsThePositionInTheList) {
+  for (const char* time : {"00:02:10", "00:01:30", "00:02:10", "00:00:09", "00:02:10", "00:01:30"})
+    StoreResult("A", time);
+  Raw("INSERT INTO tab_spieler VALUES ('SR00000050', 'N', '2026-12-10', NULL)");
+  Raw("INSERT INTO tab_spieler VALUES ('SR00000051', 'N', '2026-12-10', NULL)");
+  const auto list = QueryHighscoreList();
+  int position = 0;
+  for (; !list->AtEnd(); list->MoveNext()) {
+    ++position;
+    const QString id = list->CellText(list->ColumnIndex("Spieler_ID"));
+    EXPECT_EQ(RankOfResult(id), position) << id.toStdString();
+  }
+  EXPECT_EQ(position, 8);
+  const auto page = QueryHighscoreRows(3, 2);
+  ASSERT_EQ(page->RowCount(), 2);
+  EXPECT_EQ(RankOfResult(page->CellText(page->ColumnIndex("Spieler_ID"))), 4);
+  EXPECT_EQ(CountResults(), 8);
 }

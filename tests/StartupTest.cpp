@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -204,4 +207,60 @@ TEST_F(TStartup, ClosingAsksAndARunningGameGoesOnAfterNo) {
   form.reset();
   EXPECT_EQ(SetupData, nullptr);
   EXPECT_EQ(PlayerData, nullptr);
+}
+
+// Without a home folder of the player's own, Qt would take "/" for it: a run as
+// root then wrote its database to /Documents and its data to /.local/share.
+// Each case runs in a child process, whose environment is its own.
+TEST_F(TStartup, WithoutAUsableHomeTheStartFailsAndWritesNothing) {
+  const bool rootHadDocuments = QFileInfo::exists("/Documents/Tessaryn Puzzle");
+  const bool rootHadData = QFileInfo::exists("/.local/share/Tessaryn Puzzle");
+  for (const char* home :
+       {static_cast<const char*>(nullptr), "", "/", "relative/home", "(missing folder)"}) {
+    QTemporaryDir workingFolder;
+    // A home that does not exist lies in the working folder, which must stay empty.
+    const QByteArray missing = (workingFolder.path() + "/no-home").toUtf8();
+    if (home && std::string(home) == "(missing folder)") home = missing.constData();
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      close(pipeFds[0]);
+      for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+                               "XDG_STATE_HOME", "XDG_DOCUMENTS_DIR"})
+        unsetenv(name);
+      if (home) setenv("HOME", home, 1);
+      if (chdir(workingFolder.path().toLocal8Bit().constData()) != 0) _exit(3);
+      // The window is made, never shown: a start that went through ends the child
+      // with 0 (RunProgram turns the failed start into status 1, as the tests above show).
+      int status = 0;
+      try {
+        TForm_Tessaryn form(&Random);
+      } catch (const EStartupFailed&) {
+        status = 1;
+      }
+      QByteArray texts;
+      for (const auto& box : Boxes.Boxes) texts += box.Text.toUtf8() + '\n';
+      if (write(pipeFds[1], texts.constData(), static_cast<size_t>(texts.size())) < 0) _exit(4);
+      _exit(status);
+    }
+    close(pipeFds[1]);
+    QByteArray texts;
+    char buffer[512];
+    for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+      texts.append(buffer, got);
+    close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    const std::string label = home ? home : "(unset)";
+    ASSERT_TRUE(WIFEXITED(status)) << label;
+    EXPECT_EQ(WEXITSTATUS(status), 1) << label << ": the start must fail";
+    EXPECT_EQ(QString::fromUtf8(texts),
+              "Verzeichnis für die Einstellungen konnte nicht angelegt werden!\n")
+        << label;
+    EXPECT_TRUE(QDir(workingFolder.path()).isEmpty()) << label;
+    EXPECT_EQ(QFileInfo::exists("/Documents/Tessaryn Puzzle"), rootHadDocuments) << label;
+    EXPECT_EQ(QFileInfo::exists("/.local/share/Tessaryn Puzzle"), rootHadData) << label;
+  }
 }

@@ -8,6 +8,7 @@
 
 #include "dialogs/Unit_DLG_Great.h"
 #include "localization/Unit_Language.h"
+#include "persistence/PendingResults.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
 #include "tests/dialogs/DialogDatabaseFixture.h"
@@ -105,24 +106,58 @@ TEST_F(TRecordResult, AStoreThatFailsIsToldAndThePlayerFreed) {
   ASSERT_EQ(Boxes.Boxes.size(), 1);
   EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
   EXPECT_EQ(Boxes.Boxes[0].Title, "Fehler");
-  EXPECT_EQ(Boxes.Boxes[0].Text, "Data could not be stored!");
+  EXPECT_EQ(Boxes.Boxes[0].Text,
+            "Data could not be stored!\n\nThe result is kept and will be stored as soon as the "
+            "database takes it: with the next result, when the high score list opens, or at the "
+            "next start.");
   EXPECT_EQ(DialogsShown, 0);
   EXPECT_EQ(PlayerData, nullptr);
+  EXPECT_EQ(PendingResults().size(), 1u);
 }
 
-// A write the database refuses (a read-only file) ends here with its own
-// message, without crossing Qt's event handling.
-TEST_F(TRecordResult, AWriteTheDatabaseRefusesShowsItsErrorAndFreesThePlayer) {
-  Raw("PRAGMA query_only = 1");
-  EXPECT_NO_THROW(RecordResult("00:04:07", nullptr));
-  ASSERT_EQ(Boxes.Boxes.size(), 1);
-  EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
-  EXPECT_TRUE(Boxes.Boxes[0].Text.startsWith("Error executing SQL statement."))
-      << Boxes.Boxes[0].Text.toStdString();
-  EXPECT_EQ(DialogsShown, 0);
-  EXPECT_EQ(PlayerData, nullptr);
-  Raw("PRAGMA query_only = 0");
+// A write the database refuses (a read-only file) ends here with a message in
+// the player's language, without crossing Qt's event handling; the result waits
+// and goes in first with the next game's.
+TEST_F(TRecordResult, ARefusedResultIsToldInTheLanguageAndStoredWithTheNextGame) {
+  const struct {
+    int Lang;
+    const char* Text;
+  } cases[] = {
+      {0,
+       "Die Spielerdaten konnten nicht gespeichert werden!\n\nDas Ergebnis ist vorgemerkt und "
+       "wird gespeichert, sobald die Datenbank es annimmt: mit dem nächsten Ergebnis, beim "
+       "Öffnen der Highscoreliste oder beim nächsten Start."},
+      {2,
+       "¡No se pudieron  guardar los datos de los jugadores!\n\nEl resultado queda reservado y "
+       "se guardará en cuanto la base de datos lo acepte: con el próximo resultado, al abrir la "
+       "lista de la puntuación máxima o en el próximo inicio."},
+  };
+  for (const auto& c : cases) {
+    ApplyLanguage(c.Lang);
+    PlayerData = std::make_unique<TSpielerDaten>();
+    PlayerData->Name = "Anna";
+    PlayerData->Datum = QDate(2026, 12, 10);
+    Raw("PRAGMA query_only = 1");
+    EXPECT_NO_THROW(RecordResult("00:04:07", nullptr));
+    ASSERT_EQ(Boxes.Boxes.size(), 1);
+    EXPECT_EQ(Boxes.Boxes[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Boxes.Boxes[0].Text, QString::fromUtf8(c.Text));
+    Boxes.Boxes.clear();
+    EXPECT_EQ(DialogsShown, 0);
+    EXPECT_EQ(PlayerData, nullptr);
+    Raw("PRAGMA query_only = 0");
+  }
   EXPECT_EQ(StoredRows(), 0);
+  EXPECT_EQ(PendingResults().size(), 2u);
+
+  PlayerData = std::make_unique<TSpielerDaten>();
+  PlayerData->Name = "Ben";
+  PlayerData->Datum = QDate(2026, 12, 11);
+  RecordResult("00:01:00", nullptr);
+  EXPECT_TRUE(Boxes.Boxes.isEmpty());
+  EXPECT_EQ(Rank, "1. Sitio");
+  EXPECT_EQ(StoredRows(), 3);
+  EXPECT_TRUE(PendingResults().empty());
 }
 
 TEST_F(TRecordResult, TheDialogInEveryLanguage) {

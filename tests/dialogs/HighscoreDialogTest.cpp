@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLocale>
 #include <QTest>
 #include <QTimer>
@@ -78,11 +79,7 @@ TEST_F(HighscoreDialog, RowsInPlayTimeOrderWithRanks) {
   EXPECT_EQ(Row(dialog, 3)[3], QString("00:02:10"));
   // The two equal times keep the query's order; each row carries its result's identifier.
   QStringList ids;
-  for (int row = 1; row <= 3; ++row) {
-    auto* data = qobject_cast<THighscoreData*>(grid.Objects(0, row));
-    ASSERT_NE(data, nullptr);
-    ids << data->Spieler_ID;
-  }
+  for (int row = 1; row <= 3; ++row) ids << dialog.ResultIdOfRow(row);
   std::unique_ptr<TSQLiteTable> query = QueryHighscoreList();
   QStringList expected;
   for (; !query->AtEnd(); query->MoveNext())
@@ -97,6 +94,37 @@ TEST_F(HighscoreDialog, RowsInPlayTimeOrderWithRanks) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   dialog.Timer1Timer();  // what the running 300 ms timer does
   EXPECT_TRUE(dialog.Button_Clear.Enabled());
+}
+
+// More results than the grid reads at a time, many with equal play times: every
+// row, rank and tooltip is the one the full list gives, wherever it is scrolled to.
+TEST_F(HighscoreDialog, ALongListShowsEveryRowInTheListsOrder) {
+  Raw("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700) "
+      "INSERT INTO tab_spieler SELECT printf('SR%08d', i), 'Spieler ' || (i % 37), "
+      "printf('2026-12-%02d', 1 + i % 28), printf('00:%02d:%02d', (i * 7) % 60, i % 13) FROM n");
+  TDLG_Highscore dialog(nullptr);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  TTrovDsgStringGrid& grid = dialog.StringGrid_Highscore;
+  ASSERT_EQ(grid.RowCount(), 701);
+  std::unique_ptr<TSQLiteTable> list = QueryHighscoreList();
+  for (int row = 1; !list->AtEnd(); list->MoveNext(), ++row) {
+    QString date;
+    ASSERT_TRUE(StoredDateToDisplay(list->CellText(list->ColumnIndex("Datum")), date));
+    ASSERT_EQ(Row(dialog, row),
+              (QStringList{QString::number(row), list->CellText(list->ColumnIndex("Name")), date,
+                           list->CellText(list->ColumnIndex("Spielzeit"))}))
+        << row;
+    ASSERT_EQ(dialog.ResultIdOfRow(row), list->CellText(list->ColumnIndex("Spieler_ID"))) << row;
+  }
+
+  grid.scrollToBottom();
+  QApplication::processEvents();
+  const QStringList last = Row(dialog, 700);
+  QTest::mouseMove(grid.viewport(),
+                   grid.CellRect(2, 700).center() - grid.viewport()->geometry().topLeft());
+  EXPECT_EQ(grid.RowHint(),
+            "Name: " + last[1] + "\nDatum: " + last[2] + "\nSpielzeit: " + last[3] + "\n");
 }
 
 TEST_F(HighscoreDialog, RowHintOverADataRow) {

@@ -299,7 +299,7 @@ TEST(TrovDsgStringGrid, EditorLook) {
   w.Grid->SetOptions(w.Grid->Options() | goEditing);
   w.Grid->setCurrentCell(0, 1);
   w.Grid->SetCells(1, 1, "x");
-  w.Grid->editItem(w.Grid->item(0, 1));
+  w.Grid->edit(w.Grid->model()->index(0, 1));
   QApplication::processEvents();
   const auto editors = w.Grid->viewport()->findChildren<TDsgInplaceEdit*>();
   ASSERT_EQ(editors.size(), 1);
