@@ -15,6 +15,7 @@
 
 #include "persistence/PendingResults.h"
 #include "persistence/SQLUtils.h"
+#include "tests/ChildWithPipe.h"
 #include "tests/DatabaseFixture.h"
 
 namespace {
@@ -128,12 +129,7 @@ TEST_F(TPending, AKillBetweenTheCommitAndTheFileRewriteStoresNothingTwice) {
 TEST_F(TPending, AWaitingResultSurvivesAKillAndIsStoredOnceAtTheNextStart) {
   Lock();
   Database.reset();
-  int pipeFds[2];
-  ASSERT_EQ(pipe(pipeFds), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(pipeFds[0]);
+  TChildWithPipe child([&](int writeEnd) {
     Database = std::make_unique<TSQLiteDatabase>(FilePath());
     Database->SetBusyTimeout(50);
     QString id;
@@ -144,16 +140,15 @@ TEST_F(TPending, AWaitingResultSurvivesAKillAndIsStoredOnceAtTheNextStart) {
       refused = true;
     }
     if (refused && KeepPendingResult(*PlayerData)) {
-      if (write(pipeFds[1], "k", 1) != 1) _exit(3);
+      if (write(writeEnd, "k", 1) != 1) _exit(3);
     }
     for (;;) pause();
-  }
-  close(pipeFds[1]);
+  });
+  ASSERT_TRUE(child.Started());
   char answer = 0;
-  ASSERT_EQ(read(pipeFds[0], &answer, 1), 1);
-  close(pipeFds[0]);
-  kill(child, SIGKILL);
-  waitpid(child, nullptr, 0);
+  ASSERT_EQ(read(child.ReadEnd, &answer, 1), 1);
+  kill(child.Pid, SIGKILL);
+  waitpid(child.Pid, nullptr, 0);
   Unlock();
 
   // The next start: a new connection, the file of the waiting results.

@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include "persistence/SQLUtils.h"
+#include "tests/ChildWithPipe.h"
 #include "tests/DatabaseFixture.h"
 
 namespace {
@@ -347,12 +348,7 @@ TEST_F(TStore, ALastingLockElsewhereFailsAndWritesNothingHalf) {
 
 TEST_F(TStore, AWriterKilledMidStreamLeavesASoundFileWithEveryReturnedResult) {
   Database.reset();
-  int pipeFds[2];
-  ASSERT_EQ(pipe(pipeFds), 0);
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    close(pipeFds[0]);
+  TChildWithPipe child([&](int writeEnd) {
     Database = std::make_unique<TSQLiteDatabase>(FilePath());
     PlayerData = std::make_unique<TSpielerDaten>();
     PlayerData->Datum = QDate(2026, 12, 10);
@@ -362,15 +358,15 @@ TEST_F(TStore, AWriterKilledMidStreamLeavesASoundFileWithEveryReturnedResult) {
       QString id;
       if (!InsertResult(id)) _exit(2);
       const QByteArray line = id.toLatin1() + "\n";
-      if (write(pipeFds[1], line.constData(), static_cast<size_t>(line.size())) < 0) _exit(3);
+      if (write(writeEnd, line.constData(), static_cast<size_t>(line.size())) < 0) _exit(3);
     }
-  }
-  close(pipeFds[1]);
+  });
+  ASSERT_TRUE(child.Started());
   QStringList returned;
   QByteArray pending;
   char buffer[256];
   while (returned.size() < 40) {
-    const ssize_t got = read(pipeFds[0], buffer, sizeof buffer);
+    const ssize_t got = read(child.ReadEnd, buffer, sizeof buffer);
     ASSERT_GT(got, 0);
     pending.append(buffer, got);
     while (pending.contains('\n')) {
@@ -379,9 +375,8 @@ TEST_F(TStore, AWriterKilledMidStreamLeavesASoundFileWithEveryReturnedResult) {
       pending.remove(0, end + 1);
     }
   }
-  kill(child, SIGKILL);
-  waitpid(child, nullptr, 0);
-  close(pipeFds[0]);
+  kill(child.Pid, SIGKILL);
+  waitpid(child.Pid, nullptr, 0);
 
   Database = std::make_unique<TSQLiteDatabase>(FilePath());
   const auto check = Database->Query("PRAGMA integrity_check");

@@ -20,6 +20,7 @@
 #include "media/ScreenPlacement.h"
 #include "persistence/SQLUtils.h"
 #include "persistence/VarUnit.h"
+#include "tests/ChildWithPipe.h"
 #include "tests/DatabaseFixture.h"
 #include "tests/Eventually.h"
 #include "tests/FreshHome.h"
@@ -221,12 +222,7 @@ TEST_F(TStartup, WithoutAUsableHomeTheStartFailsAndWritesNothing) {
     // A home that does not exist lies in the working folder, which must stay empty.
     const QByteArray missing = (workingFolder.path() + "/no-home").toUtf8();
     if (home && std::string(home) == "(missing folder)") home = missing.constData();
-    int pipeFds[2];
-    ASSERT_EQ(pipe(pipeFds), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      close(pipeFds[0]);
+    TChildWithPipe child([&](int writeEnd) {
       for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
                                "XDG_STATE_HOME", "XDG_DOCUMENTS_DIR"})
         unsetenv(name);
@@ -242,17 +238,16 @@ TEST_F(TStartup, WithoutAUsableHomeTheStartFailsAndWritesNothing) {
       }
       QByteArray texts;
       for (const auto& box : Boxes.Boxes) texts += box.Text.toUtf8() + '\n';
-      if (write(pipeFds[1], texts.constData(), static_cast<size_t>(texts.size())) < 0) _exit(4);
+      if (write(writeEnd, texts.constData(), static_cast<size_t>(texts.size())) < 0) _exit(4);
       _exit(status);
-    }
-    close(pipeFds[1]);
+    });
+    ASSERT_TRUE(child.Started());
     QByteArray texts;
     char buffer[512];
-    for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t got; (got = read(child.ReadEnd, buffer, sizeof buffer)) > 0;)
       texts.append(buffer, got);
-    close(pipeFds[0]);
     int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(waitpid(child.Pid, &status, 0), child.Pid);
     const std::string label = home ? home : "(unset)";
     ASSERT_TRUE(WIFEXITED(status)) << label;
     EXPECT_EQ(WEXITSTATUS(status), 1) << label << ": the start must fail";
